@@ -1,0 +1,63 @@
+#include "text/Windows1252.h"
+
+#include <array>
+
+#include "text/Utf8.h"
+
+namespace sj::cp1252 {
+namespace {
+
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+char32_t toUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) return kHigh[byte - 0x80];
+    return byte;
+}
+
+std::optional<unsigned char> fromUnicode(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == cp) return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+std::string toUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80)
+            out.push_back(c);
+        else
+            utf8::append(out, toUnicode(b));
+    }
+    return out;
+}
+
+std::optional<std::string> fromUtf8(std::string_view utf8In, std::size_t* unmappable) {
+    std::string out;
+    out.reserve(utf8In.size());
+    for (std::size_t pos = 0; pos < utf8In.size();) {
+        const auto c = static_cast<unsigned char>(utf8In[pos]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++pos;
+            continue;
+        }
+        const std::size_t at = pos;
+        const auto byte = fromUnicode(utf8::decode(utf8In, pos));
+        if (!byte) {
+            if (unmappable) *unmappable = at;
+            return std::nullopt;
+        }
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
+}  // namespace sj::cp1252
