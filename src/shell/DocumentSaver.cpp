@@ -1,0 +1,132 @@
+#include "shell/DocumentSaver.h"
+
+#include <cstdio>
+
+#include "shell/FileStatus.h"
+#include "shell/FileUtils.h"
+#include "shell/LineBreakNormalizer.h"
+#include "shell/SafeFileWriter.h"
+#include "text/Cp850.h"
+#include "text/Utf8.h"
+#include "text/Windows1252.h"
+
+namespace sj {
+
+namespace {
+
+// Every line break (CR LF, lone CR, lone LF) becomes a single LF.
+std::string toUnixBreaks(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    const char* run = p;
+    while (p < end) {
+        if (*p != '\r') {
+            ++p;
+            continue;
+        }
+        out.append(run, p);
+        out.push_back('\n');
+        p += (p + 1 < end && p[1] == '\n') ? 2 : 1;
+        run = p;
+    }
+    out.append(run, p);
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> DocumentSaver::encode(std::string_view text, const SaveOptions& options,
+                                                 std::size_t* unmappable) {
+    // Line breaks are ASCII in every supported character set, so the
+    // character set goes first and an unmappable offset points into text.
+    std::string bytes;
+    switch (options.charset) {
+        case TextCharset::Utf8:
+            bytes.assign(text);
+            break;
+        case TextCharset::Windows1252: {
+            auto b = cp1252::fromUtf8(text, unmappable);
+            if (!b) return std::nullopt;
+            bytes = std::move(*b);
+            break;
+        }
+        case TextCharset::Cp850: {
+            auto b = cp850::fromUtf8(text, unmappable);
+            if (!b) return std::nullopt;
+            bytes = std::move(*b);
+            break;
+        }
+    }
+    if (options.lineFormat == 1) {
+        bytes = toUnixBreaks(bytes);
+    } else if (options.whole) {
+        // Every line of the text followed by CR LF: a final break is kept and
+        // never doubled, a last line without one gains one.
+        bytes = LineBreakNormalizer::normalize(bytes);
+        if (!bytes.empty() && !std::string_view(bytes).ends_with("\r\n")) bytes += "\r\n";
+    }
+    if (options.charset == TextCharset::Utf8 && options.bom) bytes.insert(0, "\xEF\xBB\xBF");
+    return bytes;
+}
+
+SaveResult DocumentSaver::save(const std::string& target, std::string_view text, const SaveOptions& options) {
+    SaveResult r;
+    const int status = FileStatus::of(target);
+    if (status == FileStatus::kCannotOpen) {
+        r.status = SaveStatus::CannotOpen;
+        r.message = FileStatus::message(status, target);
+        return r;
+    }
+    if (status == FileStatus::kUsable && FileStatus::isReadOnly(target)) {
+        r.status = SaveStatus::ReadOnly;
+        r.message = readOnlyMessage(target);
+        return r;
+    }
+    // Encoding is checked before anything on the disk is touched (backup included).
+    std::size_t bad = 0;
+    const auto bytes = encode(text, options, &bad);
+    if (!bytes) {
+        r.status = SaveStatus::Unmappable;
+        r.unmappableOffset = bad;
+        std::size_t pos = bad;
+        r.unmappableChar = utf8::decode(text, pos);
+        r.message = unmappableQuestion(target, options.charset, r.unmappableChar);
+        return r;
+    }
+    SafeWriteOptions w;
+    if (options.makeBackups) w.backupName = fileutils::backupName(target, options.backupsWithBak);
+    w.sync = options.sync;
+    w.writeFn = options.writeFn;
+    const SafeWriteResult written = SafeFileWriter::write(target, *bytes, w);
+    r.backupMade = written.backupMade;
+    r.backupFailed = written.backupFailed;
+    if (!written.ok) {
+        r.status = SaveStatus::WriteFailed;
+        r.message = writeFailedMessage(target, written.error);
+        return r;
+    }
+    r.status = SaveStatus::Saved;
+    r.fileTime = written.fileTime;
+    return r;
+}
+
+std::string DocumentSaver::readOnlyMessage(std::string_view target) {
+    return "Error: \"" + std::string(target) + "\" is marked as Read-Only!";
+}
+
+std::string DocumentSaver::writeFailedMessage(std::string_view target, int error) {
+    return "Error: could not save \"" + std::string(target) + "\"!\n" + SafeFileWriter::describeError(error) +
+           " The file on the disk is unchanged.";
+}
+
+std::string DocumentSaver::unmappableQuestion(std::string_view target, TextCharset charset, char32_t ch) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
+    return "\"" + std::string(target) + "\" contains characters that the " +
+           std::string(charsetName(charset)) + " character set cannot hold (the first is " + code + " \"" +
+           utf8::encode(ch) + "\").\nSave it as UTF-8 instead?";
+}
+
+}  // namespace sj
