@@ -174,13 +174,6 @@ TEST_F(Launching, FailureShowsTheErrorAndStopsWithoutWaiting) {
     EXPECT_EQ(launcher.log, (Args{"error " + CommandClipRunner::launchErrorMessage("   ")}));
 }
 
-TEST_F(Launching, FailureAfterAStartReleasesNothingTwice) {
-    launcher.failingPrograms = {"bad"};
-    EXPECT_FALSE(launch("^!good\r\n^!WAIT\r\n^!ok\r\n^!bad\r\n^!WAIT"));
-    EXPECT_EQ(launcher.log, (Args{"start good keep#1", "wait #1", "release #1", "start ok #2", "fail bad",
-                                  "error " + CommandClipRunner::launchErrorMessage("bad")}));
-}
-
 TEST(DocumentFiles, ExistingNonExecutableFilesAreDocuments) {
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / ("sj_clipexpand_" + std::to_string(::getpid()));
