@@ -1,0 +1,48 @@
+#include "clipbook/LibraryNames.h"
+
+#include "text/Utf8.h"
+
+namespace sj {
+
+bool isValidLibraryName(std::string_view name, bool forSaveDialog) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (!utf8::isValid(name)) return false;
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        char32_t c = utf8::decode(name, pos);
+        if (!(forSaveDialog ? isSaveLibraryNameChar(c) : isLibraryNameChar(c))) return false;
+    }
+    return true;
+}
+
+std::string libraryFilePath(std::string_view directory, std::string_view name) {
+    std::string path(directory);
+    if (!path.empty() && path.back() != '/') path.push_back('/');
+    path.append(name);
+    path.append(".clb");
+    return path;
+}
+
+std::string templateDirFromDefault(std::string_view defaultTemplate, std::string_view fallbackDirectory) {
+    std::size_t slash = defaultTemplate.rfind('/');
+    if (slash == std::string_view::npos) return std::string(fallbackDirectory);
+    if (slash == 0) return "/";
+    return std::string(defaultTemplate.substr(0, slash));
+}
+
+std::string templateNameFromDefault(std::string_view defaultTemplate) {
+    std::size_t slash = defaultTemplate.rfind('/');
+    std::string_view base =
+        slash == std::string_view::npos ? defaultTemplate : defaultTemplate.substr(slash + 1);
+    // Only the library extension goes: the stored value is usually the bare name,
+    // which may itself contain dots (a file "My.Notes.clb" is the library "My.Notes").
+    if (base.size() > 4) {
+        std::string_view ext = base.substr(base.size() - 4);
+        bool isClb =
+            ext[0] == '.' && (ext[1] | 0x20) == 'c' && (ext[2] | 0x20) == 'l' && (ext[3] | 0x20) == 'b';
+        if (isClb) base.remove_suffix(4);
+    }
+    return std::string(base);
+}
+
+}  // namespace sj
