@@ -167,6 +167,7 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
     }
     ::close(fd);
     normalizer.finish(raw);
+    r.unixLineBreaks = normalizer.sawLoneLf() && !normalizer.sawCrLf() && !normalizer.sawLoneCr();
 
     // A load cut short may end inside a UTF-8 sequence; that must not turn a
     // UTF-8 file into Windows-1252.

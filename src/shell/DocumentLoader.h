@@ -36,6 +36,8 @@ struct LoadResult {
     bool truncated = false;     // reading failed before the end of the file
     bool cancelled = false;     // the user stopped the load before the end
     std::size_t converted = 0;  // NUL and backspace bytes replaced
+    // Every line break of the file was a lone LF (a UNIX file).
+    bool unixLineBreaks = false;
     std::uint64_t fileSize = 0;
     std::int64_t fileTime = 0;
 

@@ -8,12 +8,17 @@ void LineBreakNormalizer::feed(std::string_view chunk, std::string& out) {
     if (m_pendingCR && p < end) {
         m_pendingCR = false;
         out.append("\r\n", 2);
-        if (*p == '\n') ++p;
+        if (*p == '\n') {
+            m_sawCrLf = true;
+            ++p;
+        } else {
+            m_sawLoneCr = true;
+        }
     }
     // Runs that are already right (including CR LF pairs) are copied in one go.
     const char* run = p;
     while (p < end) {
-        const char c = *p;
+        const auto c = static_cast<unsigned char>(*p);
         if (c > '\r') {
             ++p;
             continue;
@@ -25,13 +30,16 @@ void LineBreakNormalizer::feed(std::string_view chunk, std::string& out) {
                 return;
             }
             if (p[1] == '\n') {
+                m_sawCrLf = true;
                 p += 2;
                 continue;
             }
+            m_sawLoneCr = true;
             out.append(run, p);
             out.append("\r\n", 2);
             run = ++p;
         } else if (c == '\n') {
+            m_sawLoneLf = true;
             out.append(run, p);
             out.append("\r\n", 2);
             run = ++p;
@@ -43,7 +51,10 @@ void LineBreakNormalizer::feed(std::string_view chunk, std::string& out) {
 }
 
 void LineBreakNormalizer::finish(std::string& out) {
-    if (m_pendingCR) out.append("\r\n", 2);
+    if (m_pendingCR) {
+        m_sawLoneCr = true;
+        out.append("\r\n", 2);
+    }
     m_pendingCR = false;
 }
 

@@ -17,8 +17,16 @@ public:
     // Whole-buffer convenience.
     static std::string normalize(std::string_view text);
 
+    // What the stream held so far.
+    bool sawCrLf() const { return m_sawCrLf; }
+    bool sawLoneLf() const { return m_sawLoneLf; }
+    bool sawLoneCr() const { return m_sawLoneCr; }
+
 private:
     bool m_pendingCR = false;
+    bool m_sawCrLf = false;
+    bool m_sawLoneLf = false;
+    bool m_sawLoneCr = false;
 };
 
 }  // namespace sj

@@ -109,8 +109,13 @@ TEST(DocumentLoader, MixedBreaksNormalisedAcrossChunkBoundaries) {
 
 TEST(DocumentLoader, LfOnlyAndLoneCrFiles) {
     ScratchDir dir;
-    EXPECT_EQ(DocumentLoader::load(dir.write("unix.txt", "a\nb\n\nc")).text, "a\r\nb\r\n\r\nc");
-    EXPECT_EQ(DocumentLoader::load(dir.write("mac.txt", "a\rb\r\rc\r")).text, "a\r\nb\r\n\r\nc\r\n");
+    const LoadResult unix = DocumentLoader::load(dir.write("unix.txt", "a\nb\n\nc"));
+    EXPECT_EQ(unix.text, "a\r\nb\r\n\r\nc");
+    EXPECT_TRUE(unix.unixLineBreaks);
+    const LoadResult mac = DocumentLoader::load(dir.write("mac.txt", "a\rb\r\rc\r"));
+    EXPECT_EQ(mac.text, "a\r\nb\r\n\r\nc\r\n");
+    EXPECT_FALSE(mac.unixLineBreaks);
+    EXPECT_FALSE(DocumentLoader::load(dir.write("mixed.txt", "a\nb\r\n")).unixLineBreaks);
     const LoadResult empty = DocumentLoader::load(dir.write("empty.txt", ""));
     EXPECT_TRUE(empty.ok);
     EXPECT_EQ(empty.text, "");
