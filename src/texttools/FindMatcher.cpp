@@ -1,0 +1,313 @@
+#include "texttools/FindMatcher.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <unordered_map>
+
+#include "text/Utf8.h"
+
+namespace sj {
+
+namespace {
+
+unsigned char asciiLower(unsigned char b) {
+    return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + 32) : b;
+}
+
+struct LowerTable {
+    std::array<unsigned char, 256> map{};
+    LowerTable() {
+        for (int b = 0; b < 256; ++b) map[b] = asciiLower(static_cast<unsigned char>(b));
+    }
+};
+const LowerTable kLower;
+
+struct IdentityTable {
+    std::array<unsigned char, 256> map{};
+    IdentityTable() {
+        for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
+    }
+};
+const IdentityTable kIdentity;
+
+// Every character whose simple case folding is a given character, other than
+// itself. Built once, on the first case-insensitive search that needs it.
+const std::unordered_map<char32_t, std::vector<char32_t>>& foldSources() {
+    static std::unordered_map<char32_t, std::vector<char32_t>> map;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (UChar32 c = 0; c <= 0x10FFFF; ++c) {
+            if (c == 0xD800) c = 0xE000;
+            const UChar32 f = u_foldCase(c, U_FOLD_CASE_DEFAULT);
+            if (f != c) map[static_cast<char32_t>(f)].push_back(static_cast<char32_t>(c));
+        }
+    });
+    return map;
+}
+
+std::vector<char32_t> caseVariants(char32_t folded) {
+    std::vector<char32_t> out{folded};
+    const auto& sources = foldSources();
+    if (const auto it = sources.find(folded); it != sources.end())
+        out.insert(out.end(), it->second.begin(), it->second.end());
+    return out;
+}
+
+// Position of the first occurrence of seq at or after from, or text.size().
+std::size_t findSeq(std::string_view text, std::size_t from, std::string_view seq) {
+    const char* p = text.data() + from;
+    const char* end = text.data() + text.size();
+    while (end - p >= static_cast<std::ptrdiff_t>(seq.size())) {
+        const void* hit =
+            std::memchr(p, static_cast<unsigned char>(seq[0]), static_cast<std::size_t>(end - p));
+        if (!hit) break;
+        p = static_cast<const char*>(hit);
+        if (static_cast<std::size_t>(end - p) < seq.size()) break;
+        if (std::memcmp(p, seq.data(), seq.size()) == 0) return static_cast<std::size_t>(p - text.data());
+        ++p;
+    }
+    return text.size();
+}
+
+template <const std::array<unsigned char, 256>& Map>
+std::optional<std::size_t> horspoolForward(std::string_view text, std::size_t from, std::size_t to,
+                                           std::string_view needle,
+                                           const std::array<std::uint32_t, 256>& skip) {
+    const std::size_t m = needle.size();
+    if (to < from || to - from < m) return std::nullopt;
+    const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
+    const std::size_t last = m - 1;
+    const unsigned char lastByte = n[last];
+    std::size_t p = from;
+    const std::size_t stop = to - m;
+    while (p <= stop) {
+        const unsigned char b = t[p + last];
+        if (Map[b] == lastByte) {
+            std::size_t i = 0;
+            while (i < last && Map[t[p + i]] == n[i]) ++i;
+            if (i == last) return p;
+        }
+        p += skip[b];
+    }
+    return std::nullopt;
+}
+
+template <const std::array<unsigned char, 256>& Map>
+std::optional<std::size_t> horspoolBackward(std::string_view text, std::size_t from, std::size_t to,
+                                            std::size_t maxStart, std::string_view needle,
+                                            const std::array<std::uint32_t, 256>& skip) {
+    const std::size_t m = needle.size();
+    if (to < from || to - from < m) return std::nullopt;
+    const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
+    const unsigned char firstByte = n[0];
+    std::size_t p = std::min(to - m, maxStart);
+    if (p < from) return std::nullopt;
+    for (;;) {
+        const unsigned char b = t[p];
+        if (Map[b] == firstByte) {
+            std::size_t i = 1;
+            while (i < m && Map[t[p + i]] == n[i]) ++i;
+            if (i == m) return p;
+        }
+        const std::size_t shift = skip[b];
+        if (p < from + shift) return std::nullopt;
+        p -= shift;
+    }
+}
+
+}  // namespace
+
+char32_t FindMatcher::fold(char32_t c) {
+    if (c < 0x80) return asciiLower(static_cast<unsigned char>(c));
+    return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
+}
+
+bool FindMatcher::isWordChar(char32_t c) {
+    if (c < 0x80) return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+    const auto cp = static_cast<UChar32>(c);
+    return u_isalnum(cp) || (U_GET_GC_MASK(cp) & U_GC_M_MASK) != 0;
+}
+
+bool FindMatcher::equalIgnoringCase(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (fold(utf8::decode(a, i)) != fold(utf8::decode(b, j))) return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+FindMatcher::FindMatcher(std::string_view needle, SearchOptions options)
+    : m_needle(needle), m_wholeWord(options.wholeWord()) {
+    if (m_needle.empty()) return;
+    const bool ascii = std::all_of(m_needle.begin(), m_needle.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (options.matchCase()) {
+        m_mode = Mode::Exact;
+    } else {
+        m_mode = ascii ? Mode::AsciiFold : Mode::UnicodeFold;
+        for (std::size_t i = 0; i < m_needle.size();) m_folded.push_back(fold(utf8::decode(m_needle, i)));
+        if (ascii) {
+            for (char& c : m_needle) c = static_cast<char>(asciiLower(static_cast<unsigned char>(c)));
+            for (char32_t f : m_folded) {
+                for (char32_t v : caseVariants(f)) {
+                    if (v >= 0x80) m_asciiAliens.push_back(utf8::encode(v));
+                }
+            }
+        }
+        for (char32_t v : caseVariants(m_folded.front())) {
+            m_firstByte[static_cast<unsigned char>(utf8::encode(v)[0])] = true;
+        }
+    }
+    // Horspool shift tables; in AsciiFold mode both cases of a letter shift alike.
+    const std::size_t m = m_needle.size();
+    m_skip.fill(static_cast<std::uint32_t>(m));
+    m_skipBack.fill(static_cast<std::uint32_t>(m));
+    const auto setBoth = [&](std::array<std::uint32_t, 256>& table, unsigned char b, std::size_t shift) {
+        table[b] = static_cast<std::uint32_t>(shift);
+        if (m_mode == Mode::AsciiFold && b >= 'a' && b <= 'z')
+            table[b - 32] = static_cast<std::uint32_t>(shift);
+    };
+    for (std::size_t i = 0; i + 1 < m; ++i)
+        setBoth(m_skip, static_cast<unsigned char>(m_needle[i]), m - 1 - i);
+    for (std::size_t i = m - 1; i >= 1; --i) setBoth(m_skipBack, static_cast<unsigned char>(m_needle[i]), i);
+}
+
+FindMatcher::Mode FindMatcher::modeFor(std::string_view text, std::size_t from, std::size_t to) const {
+    if (m_mode != Mode::AsciiFold || m_asciiAliens.empty()) return m_mode;
+    AlienCache& c = m_alienCache;
+    const bool valid = c.data == text.data() && c.size == text.size() && from >= c.scannedFrom &&
+                       (c.next >= from || c.next == text.size());
+    if (!valid) {
+        c = AlienCache{text.data(), text.size(), from, text.size()};
+        for (const std::string& alien : m_asciiAliens) c.next = std::min(c.next, findSeq(text, from, alien));
+    }
+    // An alien spelling ends no earlier than it starts + 2, so one that starts
+    // before to lies (at least partly) in the range.
+    return c.next < to ? Mode::UnicodeFold : Mode::AsciiFold;
+}
+
+std::optional<std::size_t> FindMatcher::foldedMatchAt(std::string_view text, std::size_t pos,
+                                                      std::size_t to) const {
+    std::size_t q = pos;
+    for (char32_t want : m_folded) {
+        if (q >= to) return std::nullopt;
+        if (fold(utf8::decode(text, q)) != want) return std::nullopt;
+    }
+    if (q > to) return std::nullopt;
+    return q;
+}
+
+std::optional<FindMatch> FindMatcher::rawForward(Mode mode, std::string_view text, std::size_t from,
+                                                 std::size_t to) const {
+    const std::size_t n = m_needle.size();
+    switch (mode) {
+        case Mode::Exact: {
+            if (to < from || to - from < n) return std::nullopt;
+            const void* hit = memmem(text.data() + from, to - from, m_needle.data(), n);
+            if (!hit) return std::nullopt;
+            return FindMatch{static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()), n};
+        }
+        case Mode::AsciiFold: {
+            const auto p = horspoolForward<kLower.map>(text, from, to, m_needle, m_skip);
+            if (!p) return std::nullopt;
+            return FindMatch{*p, n};
+        }
+        case Mode::UnicodeFold:
+            for (std::size_t p = from; p < to; ++p) {
+                if (!m_firstByte[static_cast<unsigned char>(text[p])]) continue;
+                if (const auto end = foldedMatchAt(text, p, to)) return FindMatch{p, *end - p};
+            }
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<FindMatch> FindMatcher::rawBackward(Mode mode, std::string_view text, std::size_t from,
+                                                  std::size_t to, std::size_t maxStart) const {
+    const std::size_t n = m_needle.size();
+    switch (mode) {
+        case Mode::Exact: {
+            const auto p = horspoolBackward<kIdentity.map>(text, from, to, maxStart, m_needle, m_skipBack);
+            if (!p) return std::nullopt;
+            return FindMatch{*p, n};
+        }
+        case Mode::AsciiFold: {
+            const auto p = horspoolBackward<kLower.map>(text, from, to, maxStart, m_needle, m_skipBack);
+            if (!p) return std::nullopt;
+            return FindMatch{*p, n};
+        }
+        case Mode::UnicodeFold:
+            for (std::size_t p = std::min(to, maxStart + 1); p-- > from;) {
+                if (!m_firstByte[static_cast<unsigned char>(text[p])]) continue;
+                if (const auto end = foldedMatchAt(text, p, to)) return FindMatch{p, *end - p};
+            }
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool FindMatcher::wordBoundsOk(std::string_view text, const FindMatch& m, std::size_t from, std::size_t to,
+                               WordEdges edges) const {
+    char32_t before = 0;
+    if (m.pos == from && edges.before != WordEdges::kFromText) {
+        before = edges.before;
+    } else if (m.pos > 0) {
+        std::size_t p = m.pos;
+        before = utf8::decodeBefore(text, p);
+    }
+    char32_t after = 0;
+    if (m.end() == to && edges.after != WordEdges::kFromText) {
+        after = edges.after;
+    } else if (m.end() < text.size()) {
+        std::size_t p = m.end();
+        after = utf8::decode(text, p);
+    }
+    return !isWordChar(before) && !isWordChar(after);
+}
+
+std::optional<FindMatch> FindMatcher::findForward(std::string_view text, std::size_t from, std::size_t to,
+                                                  WordEdges edges) const {
+    if (m_needle.empty()) return std::nullopt;
+    to = std::min(to, text.size());
+    const Mode mode = modeFor(text, from, to);
+    std::size_t p = from;
+    while (p < to) {
+        const auto m = rawForward(mode, text, p, to);
+        if (!m) return std::nullopt;
+        if (!m_wholeWord || wordBoundsOk(text, *m, from, to, edges)) return m;
+        p = m->pos + utf8::seqLength(static_cast<unsigned char>(text[m->pos]));
+    }
+    return std::nullopt;
+}
+
+std::optional<FindMatch> FindMatcher::findBackward(std::string_view text, std::size_t from, std::size_t to,
+                                                   WordEdges edges) const {
+    if (m_needle.empty()) return std::nullopt;
+    to = std::min(to, text.size());
+    if (from >= to) return std::nullopt;
+    const Mode mode = modeFor(text, from, to);
+    std::size_t maxStart = to - 1;
+    for (;;) {
+        const auto m = rawBackward(mode, text, from, to, maxStart);
+        if (!m) return std::nullopt;
+        if (!m_wholeWord || wordBoundsOk(text, *m, from, to, edges)) return m;
+        if (m->pos == from) return std::nullopt;
+        std::size_t below = m->pos;
+        utf8::decodeBefore(text, below);
+        if (below < from) return std::nullopt;
+        maxStart = below;
+    }
+}
+
+bool FindMatcher::matchesWhole(std::string_view candidate) const {
+    if (m_needle.empty()) return false;
+    if (m_mode == Mode::Exact) return candidate == m_needle;
+    return equalIgnoringCase(candidate, m_needle);
+}
+
+}  // namespace sj
