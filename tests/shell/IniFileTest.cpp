@@ -161,6 +161,19 @@ TEST(IniFileDisk, WriteIntoMissingDirectoryFails) {
     EXPECT_EQ(error, "Unable to write to " + (dir / "no/such/cfg.INI").string());
 }
 
+TEST(IniFileDisk, DirectoryInPlaceOfTheFileIsNeverReplaced) {
+    TempDir dir;
+    fs::create_directory(dir / "cfg.INI");
+    std::ofstream(dir / "cfg.INI" / "inside") << "keep";
+    IniFile ini((dir / "cfg.INI").string());
+    std::string error;
+    EXPECT_FALSE(ini.load(&error));
+    EXPECT_EQ(error, "Unable to read " + (dir / "cfg.INI").string());
+    ini.writeBool("S", "k", true);
+    EXPECT_FALSE(ini.save(&error));
+    EXPECT_EQ(slurp(dir / "cfg.INI" / "inside"), "keep");
+}
+
 TEST(IniFileDisk, FailedWriteReportsAndKeepsOldFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not apply to root";
     TempDir dir;
