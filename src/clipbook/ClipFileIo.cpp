@@ -1,26 +1,19 @@
 #include "clipbook/ClipFileIo.h"
 
+#include "shell/SafeFileWriter.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <string_view>
 
 namespace sj {
 namespace {
 
 std::string reason(int err) {
     return std::strerror(err);
-}
-
-std::string directoryOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
 }
 
 }  // namespace
@@ -61,58 +54,9 @@ ReadFileResult readWholeFile(const std::string& path) {
     return result;
 }
 
-std::string writeFileAtomically(const std::string& target, const std::string& bytes) {
-    // A library kept behind a symbolic link is updated where it really lives.
-    std::string path = target;
-    if (char* real = ::realpath(target.c_str(), nullptr)) {
-        path = real;
-        std::free(real);
-    }
-    std::string tmp = path + ".XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return reason(errno);
-
-    mode_t mode = 0644;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    std::string_view rest(bytes);
-    while (!rest.empty()) {
-        ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            return reason(err);
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
-    }
-    int err = ::fsync(fd) == 0 ? 0 : errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err != 0) {
-        ::unlink(tmp.c_str());
-        return reason(err);
-    }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(tmp.c_str());
-        return reason(err);
-    }
-    // Make the rename itself durable.
-    int dfd = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return {};
+std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
+    SafeWriteResult r = SafeFileWriter::write(path, bytes);
+    return r.ok ? std::string() : SafeFileWriter::describeError(r.error);
 }
 
 }  // namespace sj
