@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "shell/DocumentSaver.h"
 #include "shell/FileStatus.h"
 #include "shell/LineBreakNormalizer.h"
 #include "text/Cp850.h"
@@ -47,13 +48,16 @@ std::string windows1252ToUtf8(std::string_view raw) {
         std::array<Entry, 256> t{};
         for (int b = 0; b < 256; ++b) {
             const std::string u = utf8::encode(cp1252::toUnicode(static_cast<unsigned char>(b)));
-            t[b].len = static_cast<unsigned char>(u.size());
+            t[b].len = static_cast<unsigned char>(u.size());  // 1 for ASCII
             std::memcpy(t[b].bytes, u.data(), u.size());
         }
         return t;
     }();
+    // Exact size first: a generous guess would cost a page fault per page.
+    std::size_t size = 0;
+    for (const char c : raw) size += table[static_cast<unsigned char>(c)].len;
     std::string out;
-    out.resize(raw.size() * 3);
+    out.resize(size + 2);  // the copy below may write up to 2 bytes past the end
     char* o = out.data();
     for (const char c : raw) {
         const auto b = static_cast<unsigned char>(c);
@@ -67,6 +71,19 @@ std::string windows1252ToUtf8(std::string_view raw) {
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
+}
+
+std::size_t countByte(std::string_view s, char byte) {
+    std::size_t n = 0;
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    while (p < end) {
+        p = static_cast<const char*>(std::memchr(p, byte, static_cast<std::size_t>(end - p)));
+        if (!p) break;
+        ++n;
+        ++p;
+    }
+    return n;
 }
 
 // Length of an incomplete UTF-8 sequence at the very end of s (0 when none).
@@ -101,10 +118,20 @@ std::string DocumentLoader::decode(std::string raw, bool oem, TextCharset& chars
     return windows1252ToUtf8(raw);
 }
 
+std::optional<std::string> DocumentLoader::recode(std::string_view text, TextCharset current, bool oem,
+                                                  TextCharset& charset, std::size_t* unmappable) {
+    SaveOptions asIs;
+    asIs.whole = false;
+    asIs.charset = current;
+    auto bytes = DocumentSaver::encode(text, asIs, unmappable);
+    if (!bytes) return std::nullopt;
+    bool bom = false;
+    return decode(std::move(*bytes), oem, charset, bom);
+}
+
 std::size_t DocumentLoader::replaceBinaries(std::string& text) {
-    std::size_t count = 0;
-    for (const char c : text)
-        if (c == '\0' || c == '\b') ++count;
+    // memchr scans far faster than a byte loop, and text files hold neither byte.
+    const std::size_t count = countByte(text, '\0') + countByte(text, '\b');
     if (count == 0) return 0;
     std::string out;
     out.reserve(text.size() + count);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,14 @@ public:
     // when oem, else UTF-8 when valid (a BOM is dropped and reported), else
     // Windows-1252.
     static std::string decode(std::string raw, bool oem, TextCharset& charset, bool& bom);
+
+    // The text as it reads when the file's bytes are taken in the other
+    // character set (the OEM flag switched on or off): written back in current,
+    // read again as code page 850 (oem) or as UTF-8/Windows-1252. Nothing, with
+    // the offset of the first character current cannot hold, when the text
+    // has characters the file could not have had.
+    static std::optional<std::string> recode(std::string_view text, TextCharset current, bool oem,
+                                             TextCharset& charset, std::size_t* unmappable = nullptr);
 
     // Replaces every NUL and backspace of UTF-8 text by U+00B7; returns the count.
     static std::size_t replaceBinaries(std::string& text);

@@ -148,6 +148,23 @@ TEST(DocumentLoader, CharacterSetDetection) {
     EXPECT_EQ(r.text.substr(0, 2), "\xC3\xBC");  // 0x81 is u-umlaut in code page 850
 }
 
+TEST(DocumentLoader, SwitchingTheOemFlagReinterpretsTheFileBytes) {
+    // "ü" read as Windows-1252 was the byte 0xFC; in code page 850 that byte is "³".
+    TextCharset cs = TextCharset::Utf8;
+    auto on = DocumentLoader::recode("gr\xC3\xBC\r\n", TextCharset::Windows1252, true, cs);
+    ASSERT_TRUE(on);
+    EXPECT_EQ(*on, "gr\xC2\xB3\r\n");
+    EXPECT_EQ(cs, TextCharset::Cp850);
+    auto off = DocumentLoader::recode(*on, TextCharset::Cp850, false, cs);
+    ASSERT_TRUE(off);
+    EXPECT_EQ(*off, "gr\xC3\xBC\r\n");
+    EXPECT_EQ(cs, TextCharset::Windows1252);
+    // A character the current set cannot hold cannot have come from the file.
+    std::size_t bad = 99;
+    EXPECT_FALSE(DocumentLoader::recode("a\xE2\x98\x83", TextCharset::Windows1252, true, cs, &bad));
+    EXPECT_EQ(bad, 1u);
+}
+
 TEST(DocumentLoader, BinaryBytesCountedAndShownAsMiddleDot) {
     ScratchDir dir;
     const std::string path = dir.write("bin.dat", std::string("a\0b\0c\0\bd", 8));
