@@ -1,0 +1,195 @@
+#include "shell/ui/Application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "platform/ui/InstanceChannel.h"
+#include "shell/FileUtils.h"
+#include "shell/IniFile.h"
+#include "shell/Options.h"
+#include "shell/WindowPlacement.h"
+#include "shell/ui/DocumentSet.h"
+#include "shell/ui/FilePage.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/MessageBoxes.h"
+#include "shell/CommandLine.h"
+#include "shell/InstanceMessage.h"
+#include "shell/ui/CommandLineRunner.h"
+#include "shell/TempCopies.h"
+
+namespace sj {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+ConfigEnvironment environmentNow() {
+    ConfigEnvironment env;
+    if (const char* x = std::getenv("XDG_CONFIG_HOME")) env.xdgConfigHome = x;
+    if (const char* h = std::getenv("HOME")) env.home = h;
+    env.currentDirectory = QDir::currentPath().toStdString();
+    return env;
+}
+
+QWidget* makeSplash() {
+    auto* splash = new QLabel;
+    splash->setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+    splash->setText(QStringLiteral("<div style='padding:24px'><h2>Super Jotleaf</h2>"
+                                   "<p>Plain text editor with the Clipbook</p></div>"));
+    splash->setAlignment(Qt::AlignCenter);
+    splash->setFrameShape(QFrame::Box);
+    splash->resize(360, 160);
+    if (QScreen* s = QApplication::primaryScreen()) splash->move(s->geometry().center() - splash->rect().center());
+    splash->show();
+    return splash;
+}
+
+void applyPlacement(TQVA_FrmNotepad& w, const Options& options) {
+    const auto it = options.placements.find(std::string(Options::kMainWindow));
+    if (it == options.placements.end() || !options.autoSavePos) return;
+    const WindowPlacement& p = it->second;
+    if (p.width && p.height && *p.width > 100 && *p.height > 100) w.resize(*p.width, *p.height);
+    if (p.left && p.top) w.move(*p.left, *p.top);
+    if (p.stayOnTop && *p.stayOnTop) w.setStayOnTop(true);
+}
+
+void storePlacement(TQVA_FrmNotepad& w, Options& options) {
+    WindowPlacement& p = options.placements[std::string(Options::kMainWindow)];
+    const QRect r = w.normalGeometry().isValid() ? w.normalGeometry() : w.geometry();
+    p.width = r.width();
+    p.height = r.height();
+    p.left = r.x();
+    p.top = r.y();
+    p.stayOnTop = w.stayOnTop();
+    p.windowState = w.isMaximized() ? 3 : w.isMinimized() ? 1 : 2;
+    p.visible = w.isVisible();
+}
+
+}  // namespace
+
+int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotepad&)>& addGroups) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const CommandLine startup = CommandLine::parse(args);
+    if (startup.showHelp) {
+        std::fputs(CommandLine::helpText().c_str(), stdout);
+        return 0;
+    }
+    if (startup.showVersion) {
+        std::printf("superjotleaf %s\n", SJ_VERSION);
+        return 0;
+    }
+    if (!startup.error.empty()) {
+        std::fprintf(stderr, "superjotleaf: %s\n", startup.error.c_str());
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("superjotleaf"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Super Jotleaf"));
+
+    const ConfigEnvironment env = environmentNow();
+    fileutils::makeDirectories(Options::dataDirectory(env));
+    IniFile ini(Options::configFilePath(args, env));
+    ini.load();
+
+    // The handshake: a running instance that allows only one takes our files.
+    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+    InstanceChannel channel(q(InstanceMessage::socketName(runtimeDir ? runtimeDir : "", getuid())));
+    bool furtherInstance = false;
+    std::vector<std::string> handOver;
+    for (const std::string& a : args)
+        if (a != "--screenshot" && a != startup.screenshotPath) handOver.push_back(a);
+    switch (startup.screenshotPath.empty() ? channel.contactRunning(env.currentDirectory, handOver)
+                                           : InstanceChannel::Peer::AllowsMultiple) {
+        case InstanceChannel::Peer::Handed:
+            return 0;
+        case InstanceChannel::Peer::AllowsMultiple:
+            furtherInstance = true;
+            break;
+        case InstanceChannel::Peer::None:
+            break;
+    }
+
+    Options options;
+    options.defaultDirectory = env.currentDirectory;
+    options.defaultSaveDirectory = env.currentDirectory;
+    const StartupSteps steps = Options::prepare(ini);
+    QWidget* splash = (options.hideSplash || startup.noSplash || !startup.screenshotPath.empty()) ? nullptr : makeSplash();
+    options.read(ini);
+    if (furtherInstance) options.allowMultipleCopies = true;
+    msg::setSoundsOn(true);
+
+    TQVA_FrmNotepad window(options);
+    addGroups(window);
+    DocumentSet& docs = window.documents();
+    docs.newPage();
+    docs.reusePristine = true;
+    for (auto it = options.history.rbegin(); it != options.history.rend(); ++it) docs.reopenList().add(*it);
+    emit docs.reopenListChanged();
+    applyPlacement(window, options);
+
+    if (!furtherInstance) {
+        channel.setAllowMultiple(options.allowMultipleCopies);
+        channel.listen();
+    }
+    window.onMultipleInstancesChanged = [&channel](bool on) { channel.setAllowMultiple(on); };
+    QObject::connect(&channel, &InstanceChannel::argumentsReceived, &window,
+                     [&](const QString& cwd, const QStringList& received) {
+        std::vector<std::string> list;
+        for (const QString& a : received) list.push_back(a.toStdString());
+        processCommandLine(window, CommandLine::parse(list), cwd.toStdString());
+        if (window.isMinimized()) window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    if (steps.firstRun) {
+        const std::string readme = fileutils::join(dataFilesDirectory(), "Readme.txt");
+        if (fileutils::fileExists(readme)) docs.openByName(readme);
+    }
+    if (options.autoLoadFiles && !furtherInstance)
+        for (const std::string& name : options.autoLoad)
+            if (!name.empty() && fileutils::fileExists(name)) docs.openByName(name);
+    processCommandLine(window, startup, env.currentDirectory);
+
+    window.onCloseRequest = [&] {
+        const std::string configDir = fileutils::directoryOf(ini.path());
+        const bool writable = fileutils::directoryWritable(configDir);
+        if (!docs.queryClose()) return false;
+        options.autoLoad.clear();
+        if (options.autoLoadFiles)
+            for (const QString& n : docs.openFileNames()) options.autoLoad.push_back(n.toStdString());
+        options.history = docs.reopenList().entries();
+        if (writable) {
+            storePlacement(window, options);
+            options.write(ini);
+            if (options.autoSavePos) options.writePlacements(ini);
+            std::string error;
+            if (!ini.save(&error)) msg::error(QStringLiteral("Unable to write to ") + q(ini.path()));
+        }
+        if (window.onShutdown) window.onShutdown();
+        temporaryCopies().deleteAll();
+        return true;
+    };
+
+    window.updateCaption();
+    window.show();
+    if (splash) {
+        QTimer::singleShot(steps.firstRun ? 3000 : 0, splash, [splash] { splash->deleteLater(); });
+    }
+    if (!startup.screenshotPath.empty()) {
+        const QString shot = q(startup.screenshotPath);
+        QTimer::singleShot(1500, &window, [&window, shot] {
+            window.grab().save(shot);
+            QApplication::exit(0);
+        });
+    }
+    return app.exec();
+}
+
+}  // namespace sj

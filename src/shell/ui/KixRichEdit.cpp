@@ -1,0 +1,434 @@
+#include "shell/ui/KixRichEdit.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/ui/EditorAccessibility.h"
+
+namespace sj {
+namespace {
+
+constexpr Pos kHeadroom = 12287;
+constexpr Pos kGrowth = 61439;
+constexpr int kLeftMargin = 10;
+
+bool isLinkStop(char c) { return c == ' ' || c == '"' || c == '<' || c == '=' || c == '>'; }
+
+}  // namespace
+
+TKixRichEdit::TKixRichEdit(QWidget* parent) : QsciScintilla(parent) {
+    installLightEditorAccessibility();
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(this)) {
+        if (iface->role() != QAccessible::EditableText || iface->text(QAccessible::Value).size() > 0)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
+    setUtf8(true);
+    setEolMode(EolWindows);
+    SendScintilla(SCI_SETPASTECONVERTENDINGS, 1);
+    // Only the "before" notifications: the insert/delete ones make the component
+    // recount the whole text on every keystroke.
+    SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &TKixRichEdit::onModified);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & SC_UPDATE_SELECTION) emit caretMoved();
+    });
+    setMarginWidth(0, 0);
+    setMarginWidth(1, 0);
+    setMarginWidth(2, 0);
+    SendScintilla(SCI_SETMARGINLEFT, 0, kLeftMargin);
+    setWrapMode(WrapNone);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    setTabWidth(8);
+    setCaretLineVisible(false);
+    setBraceMatching(NoBraceMatch);
+    setAutoIndent(false);
+    SendScintilla(SCI_SETSELEOLFILLED, 0);
+    SendScintilla(SCI_SETADDITIONALSELECTIONTYPING, 0);
+    // Keep the selection shown when the focus leaves the editor.
+    setSelectionBackgroundColor(palette().color(QPalette::Active, QPalette::Highlight));
+    setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
+    applyTabStops();
+}
+
+Pos TKixRichEdit::selStart() const { return const_cast<TKixRichEdit*>(this)->SendScintilla(SCI_GETSELECTIONSTART); }
+
+Pos TKixRichEdit::selLength() const {
+    auto* self = const_cast<TKixRichEdit*>(this);
+    return self->SendScintilla(SCI_GETSELECTIONEND) - self->SendScintilla(SCI_GETSELECTIONSTART);
+}
+
+void TKixRichEdit::setSel(Pos start, Pos length) {
+    const Pos len = textLength();
+    start = std::clamp<Pos>(start, 0, len);
+    const Pos end = std::clamp<Pos>(start + length, 0, len);
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(end));
+    emit caretMoved();
+}
+
+std::string TKixRichEdit::selectedBytes() const {
+    const Pos start = selStart();
+    return std::string(textView().substr(start, selLength()));
+}
+
+void TKixRichEdit::replaceSelection(std::string_view text) {
+    SendScintilla(SCI_TARGETFROMSELECTION);
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.data());
+    const Pos end = SendScintilla(SCI_GETTARGETEND);
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(end), static_cast<long>(end));
+    ensureHeadroom();
+    emit caretMoved();
+}
+
+Pos TKixRichEdit::positionFromPoint(const QPoint& p) const {
+    return const_cast<TKixRichEdit*>(this)->SendScintilla(SCI_POSITIONFROMPOINTCLOSE, p.x(), p.y());
+}
+
+void TKixRichEdit::caretToPoint(const QPoint& p) {
+    const Pos pos = const_cast<TKixRichEdit*>(this)->SendScintilla(SCI_POSITIONFROMPOINT, p.x(), p.y());
+    if (pos >= 0) setCaret(pos);
+}
+
+int TKixRichEdit::displayLineHeight() const {
+    return std::max<int>(1, const_cast<TKixRichEdit*>(this)->SendScintilla(SCI_TEXTHEIGHT, 0));
+}
+
+int TKixRichEdit::caretLine() const { return caretLineAndColumn().first; }
+
+std::pair<int, int> TKixRichEdit::caretLineAndColumn() const {
+    auto* self = const_cast<TKixRichEdit*>(this);
+    const Pos pos = selStart();
+    const int docLine = self->SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos));
+    Pos lineStart = self->SendScintilla(SCI_POSITIONFROMLINE, docLine);
+    int line = docLine;
+    if (wordWrap()) {
+        // A wrapped paragraph counts one line per displayed row.
+        const int sub = (self->SendScintilla(SCI_POINTYFROMPOSITION, 0, static_cast<long>(pos)) -
+                         self->SendScintilla(SCI_POINTYFROMPOSITION, 0, static_cast<long>(lineStart))) /
+                        displayLineHeight();
+        line = self->SendScintilla(SCI_VISIBLEFROMDOCLINE, docLine) + sub;
+        lineStart = displayLineIndex(line);
+    }
+    const int column = 1 + static_cast<int>(self->SendScintilla(SCI_COUNTCHARACTERS,
+                                                                 static_cast<unsigned long>(lineStart),
+                                                                 static_cast<long>(pos)));
+    return {line + 1, column};
+}
+
+int TKixRichEdit::displayLineCount() const {
+    auto* self = const_cast<TKixRichEdit*>(this);
+    const Pos len = textLength();
+    if (len == 0) return 0;
+    int lines = self->SendScintilla(SCI_GETLINECOUNT);
+    // A final line break does not start a further line.
+    const std::string_view text = textView();
+    if (text.back() == '\n' || text.back() == '\r') --lines;
+    if (!wordWrap()) return lines;
+    return self->SendScintilla(SCI_VISIBLEFROMDOCLINE, lines - 1) +
+           self->SendScintilla(SCI_WRAPCOUNT, lines - 1);
+}
+
+Pos TKixRichEdit::displayLineIndex(int line) const {
+    auto* self = const_cast<TKixRichEdit*>(this);
+    if (!wordWrap()) return self->SendScintilla(SCI_POSITIONFROMLINE, line);
+    const int docLine = self->SendScintilla(SCI_DOCLINEFROMVISIBLE, line);
+    const Pos start = self->SendScintilla(SCI_POSITIONFROMLINE, docLine);
+    const int sub = line - static_cast<int>(self->SendScintilla(SCI_VISIBLEFROMDOCLINE, docLine));
+    if (sub <= 0) return start;
+    const int y = self->SendScintilla(SCI_POINTYFROMPOSITION, 0, static_cast<long>(start)) +
+                  sub * displayLineHeight();
+    const int x = self->SendScintilla(SCI_POINTXFROMPOSITION, 0, static_cast<long>(start));
+    return self->SendScintilla(SCI_POSITIONFROMPOINT, x, y);
+}
+
+std::string TKixRichEdit::displayLineText(int line) const {
+    const Pos start = displayLineIndex(line);
+    Pos end = line + 1 < displayLineCount() ? displayLineIndex(line + 1) : textLength();
+    const std::string_view text = textView();
+    std::string_view piece = text.substr(start, end - start);
+    while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r')) piece.remove_suffix(1);
+    return std::string(piece);
+}
+
+void TKixRichEdit::goTo(int line, int column) {
+    const int lines = std::max(1, displayLineCount());
+    line = std::clamp(line, 1, lines);
+    const Pos start = displayLineIndex(line - 1);
+    const Pos pos = SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start), column - 1);
+    setCaret(pos > 0 || column == 1 ? pos : start);
+    ensureCursorVisible();
+}
+
+void TKixRichEdit::selectLines(int first, int last) {
+    const Pos start = displayLineIndex(first);
+    std::string tail = displayLineText(last);
+    const Pos end = displayLineIndex(last) + static_cast<Pos>(tail.size());
+    setSel(start, end - start);
+}
+
+void TKixRichEdit::selectLinkAtCaret() {
+    const std::string_view text = textView();
+    const int docLine = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(selStart()));
+    const Pos lineStart = SendScintilla(SCI_POSITIONFROMLINE, docLine);
+    const Pos lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, docLine);
+    Pos start = selStart();
+    Pos end = std::min(start + selLength(), lineEnd);
+    while (start > lineStart && !isLinkStop(text[start - 1])) --start;
+    while (end < lineEnd && !isLinkStop(text[end])) ++end;
+    setSel(start, end - start);
+}
+
+Pos TKixRichEdit::textLength() const { return const_cast<TKixRichEdit*>(this)->SendScintilla(SCI_GETLENGTH); }
+
+std::string_view TKixRichEdit::textView() const {
+    auto* self = const_cast<TKixRichEdit*>(this);
+    const char* data = reinterpret_cast<const char*>(self->SendScintilla(SCI_GETCHARACTERPOINTER));
+    return {data, static_cast<std::size_t>(textLength())};
+}
+
+void TKixRichEdit::replaceRange(Pos start, Pos length, std::string_view text) {
+    suspend();
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), static_cast<long>(start + length));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.data());
+    SendScintilla(SCI_ENDUNDOACTION);
+    ensureHeadroom();
+    resume();
+}
+
+void TKixRichEdit::loadText(std::string_view text) {
+    const bool wasLocked = m_locked;
+    m_locked = true;
+    const bool ro = isReadOnly();
+    SendScintilla(SCI_SETREADONLY, 0);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1));
+    // Appending with an explicit length keeps NUL bytes.
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), text.data());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_SETREADONLY, ro ? 1 : 0);
+    m_textLimit = std::max<Pos>(m_textLimit, static_cast<Pos>(text.size()) + kGrowth);
+    SendScintilla(SCI_GOTOPOS, 0);
+    m_editedPending = false;
+    m_locked = wasLocked;
+    emit caretMoved();
+}
+
+bool TKixRichEdit::canUndoEdit() const { return !isReadOnly() && isUndoAvailable(); }
+
+void TKixRichEdit::undo() {
+    if (!canUndoEdit()) return;
+    QsciScintilla::undo();
+    emit caretMoved();
+}
+
+void TKixRichEdit::clearUndo() {
+    if (!isModified()) return;
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSAVEPOINT);
+}
+
+void TKixRichEdit::setModifiedFlag(bool on) {
+    if (on == isModified()) return;
+    if (!on) {
+        SendScintilla(SCI_SETSAVEPOINT);
+    } else {
+        // The component has no way to mark a text dirty; an empty undoable
+        // action leaves the save point behind without touching the text.
+        const Pos pos = selStart();
+        SendScintilla(SCI_BEGINUNDOACTION);
+        SendScintilla(SCI_INSERTTEXT, static_cast<unsigned long>(pos), " ");
+        SendScintilla(SCI_DELETERANGE, static_cast<unsigned long>(pos), 1L);
+        SendScintilla(SCI_ENDUNDOACTION);
+    }
+}
+
+bool TKixRichEdit::canPaste() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return !isReadOnly() && data && data->hasText();
+}
+
+void TKixRichEdit::paste() {
+    if (!canPaste()) return;
+    const QByteArray text = QApplication::clipboard()->text().toUtf8();
+    ensurePasteHeadroom(text.size());
+    QsciScintilla::paste();
+    emit caretMoved();
+}
+
+void TKixRichEdit::setWordWrap(bool on) {
+    if (on == wordWrap()) return;
+    const bool wasModified = isModified();
+    const Pos start = selStart(), length = selLength();
+    suspend();
+    setWrapMode(on ? WrapWord : WrapNone);
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), static_cast<long>(start + length));
+    resume();
+    if (!wasModified) clearUndo();
+    emit caretMoved();
+}
+
+void TKixRichEdit::setOverwrite(bool on) {
+    if (on == overwriteMode()) return;
+    setOverwriteMode(on);
+    emit overwriteChanged(on);
+}
+
+double TKixRichEdit::pixelsPerInch() const { return screen() ? screen()->logicalDotsPerInchX() : 0.0; }
+
+void TKixRichEdit::setTabUnits(int units) {
+    if (units == tabUnits() || units < 0 || units > 2) return;
+    m_tabs.setUnit(static_cast<TabUnit>(units), pixelsPerInch());
+    applyTabStops();
+}
+
+void TKixRichEdit::setTabSettings(const std::string& text) {
+    if (text == m_tabs.text()) return;
+    m_tabs.setText(text);
+    applyTabStops();
+}
+
+void TKixRichEdit::applyTabStops() {
+    const double ppi = pixelsPerInch() > 0 ? pixelsPerInch() : 96.0;
+    const std::vector<int> stops = m_tabs.pixels(ppi);
+    // The component's tab width is uniform: the list is applied as the spacing
+    // of its first stop, which is exact for the default and for regular lists.
+    const int spaceWidth = std::max<int>(1, SendScintilla(SCI_TEXTWIDTH, STYLE_DEFAULT, " "));
+    const int first = stops.empty() ? static_cast<int>(ppi / 2) : stops.front();
+    setTabWidth(std::max(1, static_cast<int>(std::lround(static_cast<double>(first) / spaceWidth))));
+}
+
+void TKixRichEdit::ensureHeadroom() {
+    const Pos len = textLength();
+    if (m_textLimit < len + kHeadroom) m_textLimit = len + kGrowth;
+}
+
+void TKixRichEdit::ensurePasteHeadroom(Pos incoming) {
+    const Pos len = textLength();
+    if (m_textLimit < len + incoming + kHeadroom) m_textLimit = len + incoming + kGrowth;
+}
+
+void TKixRichEdit::setLocked(bool on) {
+    m_locked = on;
+    if (!on && isModified()) {
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+        SendScintilla(SCI_SETSAVEPOINT);
+    }
+}
+
+void TKixRichEdit::suspend() {
+    if (m_suspended++ == 0) setUpdatesEnabled(false);
+}
+
+void TKixRichEdit::resume() {
+    if (m_suspended == 0) return;
+    if (--m_suspended == 0) {
+        setUpdatesEnabled(true);
+        m_editedPending = false;
+        if (!m_locked) emit edited();
+    }
+}
+
+void TKixRichEdit::insertPageBreak() {
+    if (isReadOnly()) return;
+    Pos pos = selStart();
+    const int docLine = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos));
+    const Pos lineStart = SendScintilla(SCI_POSITIONFROMLINE, docLine);
+    if (pos != lineStart) {
+        const int lines = SendScintilla(SCI_GETLINECOUNT);
+        pos = docLine + 1 < lines ? static_cast<Pos>(SendScintilla(SCI_POSITIONFROMLINE, docLine + 1))
+                                  : textLength();
+    }
+    setSel(pos, 0);
+    replaceSelection("\f");
+}
+
+void TKixRichEdit::setFont(const QFont& font) {
+    QsciScintilla::setFont(font);
+    // Without a lexer the default style carries the text font.
+    SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, font.family().toUtf8().constData());
+    SendScintilla(SCI_STYLESETSIZEFRACTIONAL, STYLE_DEFAULT, static_cast<long>(font.pointSizeF() * 100));
+    SendScintilla(SCI_STYLESETBOLD, STYLE_DEFAULT, font.bold());
+    SendScintilla(SCI_STYLESETITALIC, STYLE_DEFAULT, font.italic());
+    SendScintilla(SCI_STYLESETUNDERLINE, STYLE_DEFAULT, font.underline());
+    SendScintilla(SCI_STYLECLEARALL);
+    applyTabStops();
+}
+
+void TKixRichEdit::keyPressEvent(QKeyEvent* e) {
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::ControlModifier) {
+        insertPageBreak();
+        return;
+    }
+    if (e->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
+        m_insertPressed = true;
+        if (m_internalOvr) return;  // toggled on release
+    }
+    if (e->key() == Qt::Key_Escape && m_undoOnEsc && isModified()) {
+        undo();
+        return;
+    }
+    if (m_internalOvr && overwriteMode() && !isReadOnly() && !hasSelection() && !e->text().isEmpty() &&
+        e->text().at(0).unicode() >= 32 && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Typed characters replace the one after the caret, but never a line end.
+        const std::string_view text = textView();
+        const Pos pos = selStart();
+        if (pos < static_cast<Pos>(text.size()) && static_cast<unsigned char>(text[pos]) >= 32) {
+            const Pos next = SendScintilla(SCI_POSITIONAFTER, static_cast<unsigned long>(pos));
+            SendScintilla(SCI_BEGINUNDOACTION);
+            SendScintilla(SCI_SETSEL, static_cast<unsigned long>(pos), static_cast<long>(next));
+            const QByteArray typed = e->text().toUtf8();
+            replaceSelection(std::string_view(typed.constData(), typed.size()));
+            SendScintilla(SCI_ENDUNDOACTION);
+            return;
+        }
+        // At a line end typing inserts.
+        setOverwriteMode(false);
+        QsciScintilla::keyPressEvent(e);
+        setOverwriteMode(true);
+        return;
+    }
+    QsciScintilla::keyPressEvent(e);
+}
+
+void TKixRichEdit::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Insert && m_insertPressed && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        m_insertPressed = false;
+        if (m_internalOvr) {
+            setOverwrite(!overwriteMode());
+            return;
+        }
+        emit overwriteChanged(overwriteMode());
+    }
+    QsciScintilla::keyReleaseEvent(e);
+}
+
+void TKixRichEdit::resizeEvent(QResizeEvent* e) { QsciScintilla::resizeEvent(e); }
+
+void TKixRichEdit::onModified(int, int type, const char*, int, int, int, int, int, int, int) {
+    if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;
+    if (m_locked || m_suspended || m_editedPending) return;
+    m_editedPending = true;
+    QTimer::singleShot(0, this, &TKixRichEdit::flushEdited);
+}
+
+void TKixRichEdit::flushEdited() {
+    if (!m_editedPending) return;
+    m_editedPending = false;
+    ensureHeadroom();
+    if (!m_locked && !m_suspended) emit edited();
+}
+
+}  // namespace sj

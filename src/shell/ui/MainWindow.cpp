@@ -1,0 +1,246 @@
+#include "shell/ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "shell/Options.h"
+#include "shell/FileUtils.h"
+#include "shell/ui/DocumentSet.h"
+#include "shell/ui/EditorFont.h"
+#include "shell/ui/EnhTabControl.h"
+#include "shell/ui/FilePage.h"
+#include "shell/ui/MessageBoxes.h"
+
+namespace sj {
+namespace {
+
+const char* const kMenuOrder[] = {"&File", "&Edit", "&Search", "&Document", "&Convert", "&Tools", "&View", "&Help"};
+const QString kNotice = QStringLiteral("Super Jotleaf - plain text, exactly");
+
+}  // namespace
+
+TQVA_FrmNotepad::TQVA_FrmNotepad(Options& options, QWidget* parent) : QMainWindow(parent), m_options(options) {
+    setObjectName(QStringLiteral("TQVA_FrmNotepad"));
+    setAcceptDrops(true);
+    m_tabs = new TEnhTabControl(this);
+    setCentralWidget(m_tabs);
+    m_documents = new DocumentSet(options, *m_tabs, this);
+    for (const char* name : kMenuOrder) {
+        QMenu* m = menuBar()->addMenu(QString::fromLatin1(name));
+        m_menus.insert(QString::fromLatin1(name).remove(QLatin1Char('&')), m);
+        connect(m, &QMenu::aboutToShow, this, &TQVA_FrmNotepad::updateEnabled);
+    }
+    for (const char* name : {"Tab", "Editor"}) {
+        auto* m = new QMenu(this);
+        m_menus.insert(QString::fromLatin1(name), m);
+        connect(m, &QMenu::aboutToShow, this, &TQVA_FrmNotepad::updateEnabled);
+    }
+    connect(m_tabs, &TEnhTabControl::tabMenuRequested, this, [this](const QPoint& p) { m_menus["Tab"]->popup(p); });
+    buildStatusBar();
+    auto* increase = new QAction(QStringLiteral("IncreaseBuffer"), this);
+    increase->setShortcut(Qt::Key_F11);
+    connect(increase, &QAction::triggered, this, &TQVA_FrmNotepad::increaseBuffer);
+    addAction(increase);
+    connect(m_documents, &DocumentSet::currentChanged, this, &TQVA_FrmNotepad::onCurrentChanged);
+    connect(m_documents, &DocumentSet::titlesChanged, this, &TQVA_FrmNotepad::updateCaption);
+    connect(m_documents, &DocumentSet::pageEdited, this, [this](TFilePage* p) {
+        if (p == currentPage()) refreshStatus();
+    });
+    msg::setOwner(this);
+    resize(800, 600);
+}
+
+TQVA_FrmNotepad::~TQVA_FrmNotepad() { m_tabs->setDestroyObjects(false); }
+
+void TQVA_FrmNotepad::addCommandGroup(CommandGroup* group) {
+    group->setParent(this);
+    m_groups.push_back(group);
+    group->addToMenus(*this);
+    // Shortcuts work even while a menu is hidden (HideMenu).
+    for (QMenu* m : m_menus) addActions(m->actions());
+}
+
+QMenu* TQVA_FrmNotepad::menu(const QString& name) { return m_menus.value(name); }
+
+QMenu* TQVA_FrmNotepad::submenu(const QString& menuName, const QString& caption) {
+    const QString key = menuName + QLatin1Char('/') + caption;
+    if (QMenu* existing = m_menus.value(key)) return existing;
+    QMenu* parentMenu = menu(menuName);
+    if (!parentMenu) return nullptr;
+    QMenu* sub = parentMenu->addMenu(caption);
+    connect(sub, &QMenu::aboutToShow, this, &TQVA_FrmNotepad::updateEnabled);
+    m_menus.insert(key, sub);
+    return sub;
+}
+
+TFilePage* TQVA_FrmNotepad::currentPage() { return m_documents->current(); }
+
+void TQVA_FrmNotepad::buildStatusBar() {
+    m_caretPanel = new QLabel(QStringLiteral("1:1"), this);
+    m_modePanel = new QLabel(QStringLiteral("Ins"), this);
+    m_noticePanel = new QLabel(kNotice, this);
+    m_caretPanel->setFixedWidth(75);
+    m_modePanel->setFixedWidth(40);
+    m_noticePanel->setMinimumWidth(200);
+    m_caretPanel->setToolTip(QStringLiteral("Caret position = line:column (double-click to jump to line)"));
+    for (QLabel* l : {m_caretPanel, m_modePanel, m_noticePanel}) {
+        l->setFrameShape(QFrame::StyledPanel);
+        l->installEventFilter(this);
+    }
+    statusBar()->addWidget(m_caretPanel);
+    statusBar()->addWidget(m_modePanel);
+    statusBar()->addWidget(m_noticePanel, 1);
+    if (m_options.bigStatusbar) {
+        QFont f = statusBar()->font();
+        f.setPointSize(10);
+        statusBar()->setFont(f);
+    }
+}
+
+bool TQVA_FrmNotepad::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonDblClick) {
+        if (watched == m_caretPanel && onJumpToLine) onJumpToLine();
+        if (watched == m_modePanel && m_options.internalOVR && currentPage())
+            currentPage()->setOverwrite(!currentPage()->overwrite());
+        if (watched == m_noticePanel && currentPage()) currentPage()->selectAll();
+        return true;
+    }
+    if (e->type() == QEvent::Enter) {
+        if (watched == m_caretPanel)
+            showHint(QStringLiteral("Caret position = line:column (double-click to jump to line)"));
+        else if (watched == m_modePanel)
+            showHint(m_options.internalOVR ? QStringLiteral("Status of Insert/Overwrite mode (double-click to toggle)")
+                                           : QStringLiteral("Status of Insert/Overwrite mode"));
+        else if (watched == m_noticePanel)
+            showHint(kNotice);
+    }
+    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+        m_menus["Tab"]->popup(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TQVA_FrmNotepad::showHint(const QString& text) { statusBar()->showMessage(text, 4000); }
+
+void TQVA_FrmNotepad::onCurrentChanged(TFilePage* page) {
+    for (auto& c : m_pageConnections) disconnect(c);
+    if (page) {
+        m_pageConnections[0] = connect(page, &TKixRichEdit::caretMoved, this, [this, page] {
+            const auto [line, column] = page->caretLineAndColumn();
+            m_caretPanel->setText(QString::number(line) + QLatin1Char(':') + QString::number(column));
+        });
+        m_pageConnections[1] = connect(page, &TKixRichEdit::overwriteChanged, this, [this](bool ovr) {
+            m_modePanel->setText(ovr ? QStringLiteral("Ovr") : QStringLiteral("Ins"));
+        });
+        m_pageConnections[2] = connect(page, &QsciScintilla::modificationChanged, this, [this] { refreshStatus(); });
+        page->setFocus();
+    }
+    refreshStatus();
+    for (CommandGroup* g : m_groups) g->updateEnabled();
+}
+
+void TQVA_FrmNotepad::refreshStatus() {
+    TFilePage* page = currentPage();
+    if (!page) return;
+    const auto [line, column] = page->caretLineAndColumn();
+    m_caretPanel->setText(QString::number(line) + QLatin1Char(':') + QString::number(column));
+    m_modePanel->setText(page->overwrite() ? QStringLiteral("Ovr") : QStringLiteral("Ins"));
+    m_tabs->setToolTip(page->stateHint());
+    updateCaption();
+}
+
+void TQVA_FrmNotepad::updateCaption() {
+    TFilePage* page = currentPage();
+    const QString title = page ? page->qTitle() : QString();
+    QString caption = QStringLiteral("Super Jotleaf (") + title + QLatin1Char(')');
+    if (m_options.allowMultipleCopies) caption.prepend(QLatin1Char(' '));
+    // The window title may not contain "[*]" placeholders unescaped.
+    caption.replace(QStringLiteral("[*]"), QStringLiteral("[[*]]"));
+    setWindowTitle(caption);
+}
+
+void TQVA_FrmNotepad::updateEnabled() {
+    for (CommandGroup* g : m_groups) g->updateEnabled();
+}
+
+void TQVA_FrmNotepad::increaseBuffer() {
+    TFilePage* page = currentPage();
+    if (!page) return;
+    page->ensureHeadroom();
+    msg::info(QStringLiteral("Current text size = ") + QString::number(page->textLength()) +
+              QStringLiteral("; buffer reserved = ") + QString::number(page->textLimit()));
+}
+
+void TQVA_FrmNotepad::setStayOnTop(bool on) {
+    if (on == m_stayOnTop) return;
+    m_stayOnTop = on;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (visible) show();
+}
+
+void TQVA_FrmNotepad::setMultipleInstances(bool on) {
+    m_options.allowMultipleCopies = on;
+    updateCaption();
+    if (onMultipleInstancesChanged) onMultipleInstancesChanged(on);
+}
+
+void TQVA_FrmNotepad::closeEvent(QCloseEvent* e) {
+    if (onCloseRequest && !onCloseRequest()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void TQVA_FrmNotepad::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        if (active && !m_wasActive && m_shown) {
+            // After the activation finishes, so the question's box is on top.
+            QTimer::singleShot(0, this, [this] { m_documents->checkModifiedElsewhere(); });
+        }
+        m_wasActive = active;
+    }
+    QMainWindow::changeEvent(e);
+}
+
+void TQVA_FrmNotepad::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!m_shown) {
+        m_shown = true;
+        if (onFirstShow) QTimer::singleShot(0, this, onFirstShow);
+    }
+}
+
+void TQVA_FrmNotepad::dragEnterEvent(QDragEnterEvent* e) {
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TQVA_FrmNotepad::dropEvent(QDropEvent* e) {
+    raise();
+    activateWindow();
+    for (const QUrl& url : e->mimeData()->urls()) {
+        if (!url.isLocalFile()) continue;
+        const std::string name = fileutils::longName(url.toLocalFile().toStdString());
+        if (fileutils::directoryExists(name)) {
+            msg::error(QStringLiteral("Error: \"") + QString::fromStdString(name) +
+                       QStringLiteral("\" is a directory, not a document!"));
+            continue;
+        }
+        DocumentSet::OpenRequest request;
+        request.readOnly = m_documents->browseMode;
+        m_documents->openByName(name, request);
+    }
+    e->acceptProposedAction();
+}
+
+}  // namespace sj

@@ -1,0 +1,84 @@
+#pragma once
+// `TQVA_FrmNotepad`: the main window. It holds the tab strip, the menus built
+// from the command groups, and the status bar, and routes window events.
+#include <QMainWindow>
+#include <QMap>
+
+#include <functional>
+
+#include <memory>
+#include <vector>
+
+#include "shell/ui/AppHost.h"
+#include "shell/ui/CommandGroup.h"
+
+class QLabel;
+
+namespace sj {
+
+class DocumentSet;
+class TEnhTabControl;
+class TFilePage;
+struct Options;
+
+class TQVA_FrmNotepad : public QMainWindow, public AppHost, public MenuSet {
+    Q_OBJECT
+public:
+    explicit TQVA_FrmNotepad(Options& options, QWidget* parent = nullptr);
+    ~TQVA_FrmNotepad() override;
+
+    void addCommandGroup(CommandGroup* group);
+
+    // AppHost
+    QWidget* window() override { return this; }
+    TFilePage* currentPage() override;
+    DocumentSet& documents() override { return *m_documents; }
+    Options& options() override { return m_options; }
+    void refreshStatus() override;
+    void showHint(const QString& text) override;
+
+    // MenuSet
+    QMenu* menu(const QString& name) override;
+    QMenu* submenu(const QString& menuName, const QString& caption) override;
+
+    void updateCaption();
+    void setStayOnTop(bool on) override;
+    bool stayOnTop() const override { return m_stayOnTop; }
+    void setMultipleInstances(bool on) override;
+    std::function<void(bool)> onMultipleInstancesChanged;
+    // Runs before the window closes; false keeps it open (a cancelled save question).
+    std::function<bool()> onCloseRequest;
+    std::function<void()> onFirstShow;
+    std::function<void()> onJumpToLine;
+    std::function<void(TFilePage*)> onPrintRequest;
+    std::function<void()> onShutdown;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void buildStatusBar();
+    void onCurrentChanged(TFilePage* page);
+    void updateEnabled();
+    void increaseBuffer();
+
+    Options& m_options;
+    TEnhTabControl* m_tabs;
+    DocumentSet* m_documents;
+    QMap<QString, QMenu*> m_menus;
+    std::vector<CommandGroup*> m_groups;
+    QLabel* m_caretPanel;
+    QLabel* m_modePanel;
+    QLabel* m_noticePanel;
+    bool m_stayOnTop = false;
+    bool m_shown = false;
+    bool m_wasActive = true;
+    QMetaObject::Connection m_pageConnections[3];
+};
+
+}  // namespace sj

@@ -1,0 +1,30 @@
+#pragma once
+// The program's message boxes: error (with a warning beep), information,
+// Yes/No and Yes/No/Cancel questions. Every beep is silenced when sounds are off.
+#include <QString>
+
+class QWidget;
+
+namespace sj::msg {
+
+enum class Answer { Yes, No, Cancel };
+
+// The window the boxes are centred on, and whether sounds are on.
+void setOwner(QWidget* owner);
+void setSoundsOn(bool on);
+bool soundsOn();
+void beep();
+
+// Hooks run around every box so a stay-on-top window can step back meanwhile.
+void setModalHooks(void (*before)(), void (*after)());
+
+void error(const QString& text);
+void info(const QString& text, bool withBeep = false);
+bool askYesNo(const QString& text, bool withBeep = true);
+Answer askYesNoCancel(const QString& text, bool withBeep = true);
+
+// Tests answer the questions instead of a user.
+using Responder = Answer (*)(const QString& text, bool cancelAllowed);
+void setTestResponder(Responder responder);
+
+}  // namespace sj::msg
