@@ -133,7 +133,9 @@ SafeWriteResult SafeFileWriter::write(const std::string& pathIn, std::string_vie
     }
     const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~currentUmask());
 
-    std::string temp = directoryOf(path) + "/." + baseOf(path) + ".sj~XXXXXX";
+    // The temporary name must fit the file system's name limit even for a
+    // target whose own name is near it.
+    std::string temp = directoryOf(path) + "/." + baseOf(path).substr(0, 200) + ".sj~XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
