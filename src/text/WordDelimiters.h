@@ -5,6 +5,7 @@
 namespace sj {
 
 constexpr bool isWordDelimiterNoHyphen(char32_t c) {
+    // clang-format off
     switch (c) {
         case 0: case 8: case 9: case 10: case 13: case ' ':
         case '!': case '"': case '%': case '&': case '\'': case '(': case ')': case '*': case '+':
@@ -14,8 +15,11 @@ constexpr bool isWordDelimiterNoHyphen(char32_t c) {
         default:
             return false;
     }
+    // clang-format on
 }
 
-constexpr bool isWordDelimiter(char32_t c) { return c == '-' || isWordDelimiterNoHyphen(c); }
+constexpr bool isWordDelimiter(char32_t c) {
+    return c == '-' || isWordDelimiterNoHyphen(c);
+}
 
 }  // namespace sj

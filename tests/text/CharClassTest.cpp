@@ -5,6 +5,7 @@
 
 #include "text/CharClass.h"
 #include "text/Collation.h"
+#include "text/WordDelimiters.h"
 
 using namespace sj;
 
@@ -79,4 +80,16 @@ TEST(Collation, SortKeysOrderLikeCompare) {
         }
     EXPECT_EQ(c.sortKey("zebra"), c.sortKey("ZEBRA"));
     EXPECT_EQ(c.sortKey("").find('\0'), std::string::npos);
+}
+
+TEST(WordDelimiters, ExactlyTheListedCharacters) {
+    const std::string listed = std::string("\0\b\t\n\r !\"%&'()*+,-./:;<=>?@[\\]`{|}", 33);
+    for (char32_t c = 0; c < 0x300; ++c) {
+        const bool inList = c < 0x80 && listed.find(static_cast<char>(c)) != std::string::npos;
+        EXPECT_EQ(isWordDelimiter(c), inList) << int(c);
+        EXPECT_EQ(isWordDelimiterNoHyphen(c), inList && c != '-') << int(c);
+    }
+    EXPECT_FALSE(isWordDelimiter(U'#'));
+    EXPECT_FALSE(isWordDelimiter(U'_'));
+    EXPECT_FALSE(isWordDelimiter(U'\u2014'));
 }
