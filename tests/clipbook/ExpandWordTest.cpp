@@ -19,7 +19,7 @@ std::string wordAt(std::string_view text, std::size_t start, std::size_t end) {
 TEST(ExpandWordWiden, EachEndMovesWithinItsLine) {
     const std::string t = "one two-three\r\nfour, five\r\n";
     EXPECT_EQ(wordAt(t, 1, 2), "one");
-    EXPECT_EQ(wordAt(t, 5, 10), "two-three");      // '-' ends a word: end moves over "three"... to its end
+    EXPECT_EQ(wordAt(t, 5, 10), "two-three");      // each end completes its own word
     EXPECT_EQ(wordAt(t, 3, 6), "two");             // a start on a blank moves forward
     EXPECT_EQ(wordAt(t, 0, 15), "one two-three");  // an end at a line start moves before the break
     EXPECT_EQ(wordAt(t, 15, 21), "four");          // an end after ", " moves back over the delimiters
