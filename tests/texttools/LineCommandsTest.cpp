@@ -259,14 +259,12 @@ TEST(SplitLines, WrappedScreenLinesBecomeLines) {
     EXPECT_EQ(e.text(), "aaa");
 }
 
-TEST(SplitLines, LoneScreenLineGetsAHardBreakAtItsSoftBreak) {
-    // A selection ending after a hard break turns off forward extension, so the range can
-    // be a lone screen line ending at a soft break.
-    auto e = editorWith("p\r\naaa bbb", {3, 0}, 5);
+TEST(SplitLines, CaretInAWrappedParagraphSplitsItWhole) {
+    auto e = editorWith("p\r\naaa bbb", {4, 0}, 5);
     ASSERT_EQ(e.lineCount(), 3u);
-    // Caret on "aaa ": the paragraph extends to both screen lines, so it is split whole.
     SplitLines1Click(e, fixedWidthSplit(5));
     EXPECT_EQ(e.text(), crlf({"p", "aaa", "bbb"}, true));
+    EXPECT_EQ(e.selectedText(), crlf({"aaa", "bbb"}, true));
 }
 
 TEST(DeleteLine, RemovesTheCaretLine) {
