@@ -198,7 +198,9 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
 
     // A load cut short may end inside a UTF-8 sequence; that must not turn a
     // UTF-8 file into Windows-1252.
-    if (r.incomplete() && !options.oem) raw.resize(raw.size() - incompleteTail(raw));
+    if (r.incomplete() && !options.oem) {
+        if (const std::size_t tail = incompleteTail(raw)) raw.erase(raw.size() - tail);
+    }
 
     r.text = decode(std::move(raw), options.oem, r.charset, r.bom);
     if (options.checkBinaries) r.converted = replaceBinaries(r.text);

@@ -45,7 +45,10 @@ std::string DocumentNames::saveSuggestion(std::string_view title, bool hasFileNa
 }
 
 std::string DocumentNames::alreadyOpenMessage(std::string_view name) {
-    return "\"" + std::string(name) + "\" is already open! Close before overwriting.";
+    std::string m = "\"";
+    m += name;
+    m += "\" is already open! Close before overwriting.";
+    return m;
 }
 
 }  // namespace sj

@@ -124,9 +124,16 @@ std::string DocumentSaver::writeFailedMessage(std::string_view target, int error
 std::string DocumentSaver::unmappableQuestion(std::string_view target, TextCharset charset, char32_t ch) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
-    return "\"" + std::string(target) + "\" contains characters that the " +
-           std::string(charsetName(charset)) + " character set cannot hold (the first is " + code + " \"" +
-           utf8::encode(ch) + "\").\nSave it as UTF-8 instead?";
+    std::string m = "\"";
+    m += target;
+    m += "\" contains characters that the ";
+    m += charsetName(charset);
+    m += " character set cannot hold (the first is ";
+    m += code;
+    m += " \"";
+    m += utf8::encode(ch);
+    m += "\").\nSave it as UTF-8 instead?";
+    return m;
 }
 
 }  // namespace sj
