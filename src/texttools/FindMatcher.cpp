@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <mutex>
 #include <unordered_map>
 
@@ -72,52 +75,97 @@ std::size_t findSeq(std::string_view text, std::size_t from, std::string_view se
     return text.size();
 }
 
+// Candidate windows are those whose first and last bytes match; 16 windows are
+// tested at once. In AsciiFold mode a letter is compared with the 0x20 bit set,
+// which folds ASCII case (other bytes that collide are weeded out by the full
+// comparison).
+struct EdgeBytes {
+    unsigned char first, last, firstMask, lastMask;
+};
+
+EdgeBytes edgeBytes(std::string_view needle, bool fold) {
+    const auto letter = [](unsigned char c) { return c >= 'a' && c <= 'z'; };
+    const auto f = static_cast<unsigned char>(needle.front());
+    const auto l = static_cast<unsigned char>(needle.back());
+    return {f, l, static_cast<unsigned char>(fold && letter(f) ? 0x20 : 0),
+            static_cast<unsigned char>(fold && letter(l) ? 0x20 : 0)};
+}
+
 template <const std::array<unsigned char, 256>& Map>
-std::optional<std::size_t> horspoolForward(std::string_view text, std::size_t from, std::size_t to,
-                                           std::string_view needle,
-                                           const std::array<std::uint32_t, 256>& skip) {
+bool windowEquals(const unsigned char* t, std::string_view needle) {
+    const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
+    for (std::size_t i = 0; i < needle.size(); ++i) {
+        if (Map[t[i]] != n[i]) return false;
+    }
+    return true;
+}
+
+template <const std::array<unsigned char, 256>& Map>
+std::optional<std::size_t> scanForward(std::string_view text, std::size_t from, std::size_t to,
+                                       std::string_view needle, EdgeBytes e) {
     const std::size_t m = needle.size();
     if (to < from || to - from < m) return std::nullopt;
     const auto* t = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
-    const std::size_t last = m - 1;
-    const unsigned char lastByte = n[last];
+    const std::size_t stop = to - m;  // last window start
     std::size_t p = from;
-    const std::size_t stop = to - m;
-    while (p <= stop) {
-        const unsigned char b = t[p + last];
-        if (Map[b] == lastByte) {
-            std::size_t i = 0;
-            while (i < last && Map[t[p + i]] == n[i]) ++i;
-            if (i == last) return p;
+#ifdef __SSE2__
+    const __m128i vf = _mm_set1_epi8(static_cast<char>(e.first));
+    const __m128i vl = _mm_set1_epi8(static_cast<char>(e.last));
+    const __m128i mf = _mm_set1_epi8(static_cast<char>(e.firstMask));
+    const __m128i ml = _mm_set1_epi8(static_cast<char>(e.lastMask));
+    while (p + 16 <= stop + 1) {
+        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + p)), mf);
+        const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + p + m - 1)), ml);
+        auto bits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, vf), _mm_cmpeq_epi8(b, vl))));
+        while (bits) {
+            const std::size_t q = p + static_cast<std::size_t>(__builtin_ctz(bits));
+            if (windowEquals<Map>(t + q, needle)) return q;
+            bits &= bits - 1;
         }
-        p += skip[b];
+        p += 16;
+    }
+#endif
+    for (; p <= stop; ++p) {
+        if (windowEquals<Map>(t + p, needle)) return p;
     }
     return std::nullopt;
 }
 
 template <const std::array<unsigned char, 256>& Map>
-std::optional<std::size_t> horspoolBackward(std::string_view text, std::size_t from, std::size_t to,
-                                            std::size_t maxStart, std::string_view needle,
-                                            const std::array<std::uint32_t, 256>& skip) {
+std::optional<std::size_t> scanBackward(std::string_view text, std::size_t from, std::size_t to,
+                                        std::size_t maxStart, std::string_view needle, EdgeBytes e) {
     const std::size_t m = needle.size();
     if (to < from || to - from < m) return std::nullopt;
     const auto* t = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
-    const unsigned char firstByte = n[0];
-    std::size_t p = std::min(to - m, maxStart);
-    if (p < from) return std::nullopt;
-    for (;;) {
-        const unsigned char b = t[p];
-        if (Map[b] == firstByte) {
-            std::size_t i = 1;
-            while (i < m && Map[t[p + i]] == n[i]) ++i;
-            if (i == m) return p;
+    // Window starts still to test: [from, end).
+    std::size_t end = std::min(to - m, maxStart) + 1;
+    if (end <= from) return std::nullopt;
+#ifdef __SSE2__
+    const __m128i vf = _mm_set1_epi8(static_cast<char>(e.first));
+    const __m128i vl = _mm_set1_epi8(static_cast<char>(e.last));
+    const __m128i mf = _mm_set1_epi8(static_cast<char>(e.firstMask));
+    const __m128i ml = _mm_set1_epi8(static_cast<char>(e.lastMask));
+    while (end >= from + 16) {
+        const std::size_t p = end - 16;
+        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + p)), mf);
+        const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + p + m - 1)), ml);
+        auto bits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, vf), _mm_cmpeq_epi8(b, vl))));
+        while (bits) {
+            const int hi = 31 - __builtin_clz(bits);
+            const std::size_t q = p + static_cast<std::size_t>(hi);
+            if (windowEquals<Map>(t + q, needle)) return q;
+            bits &= ~(1u << hi);
         }
-        const std::size_t shift = skip[b];
-        if (p < from + shift) return std::nullopt;
-        p -= shift;
+        end = p;
     }
+#endif
+    while (end > from) {
+        --end;
+        if (windowEquals<Map>(t + end, needle)) return end;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -163,18 +211,6 @@ FindMatcher::FindMatcher(std::string_view needle, SearchOptions options)
             m_firstByte[static_cast<unsigned char>(utf8::encode(v)[0])] = true;
         }
     }
-    // Horspool shift tables; in AsciiFold mode both cases of a letter shift alike.
-    const std::size_t m = m_needle.size();
-    m_skip.fill(static_cast<std::uint32_t>(m));
-    m_skipBack.fill(static_cast<std::uint32_t>(m));
-    const auto setBoth = [&](std::array<std::uint32_t, 256>& table, unsigned char b, std::size_t shift) {
-        table[b] = static_cast<std::uint32_t>(shift);
-        if (m_mode == Mode::AsciiFold && b >= 'a' && b <= 'z')
-            table[b - 32] = static_cast<std::uint32_t>(shift);
-    };
-    for (std::size_t i = 0; i + 1 < m; ++i)
-        setBoth(m_skip, static_cast<unsigned char>(m_needle[i]), m - 1 - i);
-    for (std::size_t i = m - 1; i >= 1; --i) setBoth(m_skipBack, static_cast<unsigned char>(m_needle[i]), i);
 }
 
 FindMatcher::Mode FindMatcher::modeFor(std::string_view text, std::size_t from, std::size_t to) const {
@@ -207,13 +243,12 @@ std::optional<FindMatch> FindMatcher::rawForward(Mode mode, std::string_view tex
     const std::size_t n = m_needle.size();
     switch (mode) {
         case Mode::Exact: {
-            if (to < from || to - from < n) return std::nullopt;
-            const void* hit = memmem(text.data() + from, to - from, m_needle.data(), n);
-            if (!hit) return std::nullopt;
-            return FindMatch{static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()), n};
+            const auto p = scanForward<kIdentity.map>(text, from, to, m_needle, edgeBytes(m_needle, false));
+            if (!p) return std::nullopt;
+            return FindMatch{*p, n};
         }
         case Mode::AsciiFold: {
-            const auto p = horspoolForward<kLower.map>(text, from, to, m_needle, m_skip);
+            const auto p = scanForward<kLower.map>(text, from, to, m_needle, edgeBytes(m_needle, true));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }
@@ -232,12 +267,14 @@ std::optional<FindMatch> FindMatcher::rawBackward(Mode mode, std::string_view te
     const std::size_t n = m_needle.size();
     switch (mode) {
         case Mode::Exact: {
-            const auto p = horspoolBackward<kIdentity.map>(text, from, to, maxStart, m_needle, m_skipBack);
+            const auto p =
+                scanBackward<kIdentity.map>(text, from, to, maxStart, m_needle, edgeBytes(m_needle, false));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }
         case Mode::AsciiFold: {
-            const auto p = horspoolBackward<kLower.map>(text, from, to, maxStart, m_needle, m_skipBack);
+            const auto p =
+                scanBackward<kLower.map>(text, from, to, maxStart, m_needle, edgeBytes(m_needle, true));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }

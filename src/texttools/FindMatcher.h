@@ -72,10 +72,8 @@ private:
     std::u32string m_folded;  // folded code points (case-insensitive modes)
     Mode m_mode = Mode::Exact;
     bool m_wholeWord = false;
-    std::array<std::uint32_t, 256> m_skip{};      // forward Horspool shifts
-    std::array<std::uint32_t, 256> m_skipBack{};  // backward Horspool shifts
-    std::array<bool, 256> m_firstByte{};          // lead bytes a folded match may start with
-    std::vector<std::string> m_asciiAliens;       // non-ASCII spellings of the needle's letters
+    std::array<bool, 256> m_firstByte{};     // lead bytes a folded match may start with
+    std::vector<std::string> m_asciiAliens;  // non-ASCII spellings of the needle's letters
 
     // Where the next alien spelling lies in the last text searched, so that a
     // run of forward searches over one unchanged text scans for it only once.

@@ -136,3 +136,20 @@ TEST(FindMatcher, AgreesWithAPlainScanOnManyTexts) {
         }
     }
 }
+
+TEST(FindMatcher, LongTextsFindTheSameAsAPlainSearch) {
+    // Long enough for the block-wise scan, with matches at every offset near
+    // block edges and letters of both cases around them.
+    for (std::size_t at : {0u, 1u, 15u, 16u, 17u, 31u, 200u, 493u}) {
+        std::string text(500, 'x');
+        for (std::size_t i = 0; i < text.size(); i += 7) text[i] = 'N';
+        text.replace(at, 6, "NeeDle");
+        for (bool matchCase : {false, true}) {
+            const FindMatcher m(matchCase ? "NeeDle" : "needle", opts(matchCase, false));
+            EXPECT_EQ(m.findForward(text, 0, text.size()), (FindMatch{at, 6})) << at;
+            EXPECT_EQ(m.findBackward(text, 0, text.size()), (FindMatch{at, 6})) << at;
+            EXPECT_FALSE(m.findForward(text, at + 1, text.size())) << at;
+            EXPECT_FALSE(m.findBackward(text, 0, at + 5)) << at;
+        }
+    }
+}
