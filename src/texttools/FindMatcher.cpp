@@ -42,7 +42,8 @@ const std::unordered_map<char32_t, std::vector<char32_t>>& foldSources() {
     static std::unordered_map<char32_t, std::vector<char32_t>> map;
     static std::once_flag once;
     std::call_once(once, [] {
-        for (UChar32 c = 0; c <= 0x10FFFF; ++c) {
+        // No character above the first two planes has a case.
+        for (UChar32 c = 0; c <= 0x1FFFF; ++c) {
             if (c == 0xD800) c = 0xE000;
             const UChar32 f = u_foldCase(c, U_FOLD_CASE_DEFAULT);
             if (f != c) map[static_cast<char32_t>(f)].push_back(static_cast<char32_t>(c));
