@@ -156,5 +156,6 @@ TEST(FindMatcher, LongTextsFindTheSameAsAPlainSearch) {
 
 TEST(FindMatcher, NoCasedCharacterAboveTheFirstTwoPlanes) {
     // The table of case variants covers only the first two planes.
-    for (char32_t c = 0x20000; c <= 0x10FFFF; c += 7) ASSERT_EQ(FindMatcher::fold(c), c) << std::hex << c;
+    for (char32_t c = 0x20000; c <= 0x10FFFF; c += 7)
+        ASSERT_EQ(FindMatcher::fold(c), c) << static_cast<unsigned>(c);
 }
