@@ -1,0 +1,777 @@
+#include "clipbook/ui/TClipbookPanel.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDrag>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "clipbook/LibraryNames.h"
+#include "clipbook/ui/ClipPaster.h"
+#include "clipbook/ui/TfrmClipEditor.h"
+#include "shell/ui/FilePage.h"
+#include "shell/ui/MessageBoxes.h"
+
+namespace sj {
+
+namespace {
+
+QAction* menuAction(QMenu* menu, const QString& caption, const QString& hint) {
+    QAction* a = menu->addAction(caption);
+    a->setStatusTip(hint);
+    return a;
+}
+
+bool sameFont(const QFont& a, const QFont& b) {
+    return a.pointSizeF() == b.pointSizeF() && a.bold() == b.bold() && a.italic() == b.italic() &&
+           a.underline() == b.underline() && a.strikeOut() == b.strikeOut() &&
+           a.family().compare(b.family(), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- item list
+
+TClipListView::TClipListView(TClipbookPanel& panel) : m_panel(panel) {
+    setObjectName(QStringLiteral("qva_ClipbookList"));
+    setToolTip({});
+    setStatusTip(QStringLiteral("List of clipbook items (double-click to paste or launch)"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAcceptDrops(true);
+    setDragEnabled(false);  // drags are started by hand so the format is ours
+    setUniformItemSizes(true);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void TClipListView::keyPressEvent(QKeyEvent* e) {
+    const auto mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const int key = e->key();
+    if (mods == Qt::NoModifier) {
+        switch (key) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Escape:
+                m_pressedKey = key;
+                e->accept();
+                return;
+            case Qt::Key_Insert:
+                if (m_panel.selectedIndex() >= 0) m_panel.copyToClipboard();
+                e->accept();
+                return;
+            case Qt::Key_Delete:
+                if (m_panel.selectedIndex() >= 0) m_panel.removeItem();
+                e->accept();
+                return;
+            default:
+                break;
+        }
+    } else if (mods == Qt::ControlModifier && (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X)) {
+        m_pressedKey = key;
+        e->accept();
+        return;
+    }
+    m_pressedKey = 0;
+    QListWidget::keyPressEvent(e);
+}
+
+void TClipListView::keyReleaseEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (e->isAutoRepeat() || key != m_pressedKey) {
+        QListWidget::keyReleaseEvent(e);
+        return;
+    }
+    m_pressedKey = 0;
+    e->accept();
+    QPointer<TClipbookPanel> panel(&m_panel);
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_panel.selectedIndex() >= 0) m_panel.pasteSelected();
+            return;
+        case Qt::Key_Escape:
+            // Closing destroys this list: leave the key handling first.
+            QTimer::singleShot(0, &m_panel, [panel] {
+                if (panel) panel->closeClipbook();
+            });
+            return;
+        default:
+            break;
+    }
+    // The Ctrl keys run after the key handling has finished.
+    QTimer::singleShot(0, &m_panel, [panel, key] {
+        if (!panel) return;
+        if (key == Qt::Key_V) {
+            if (panel->clipboardHasText()) panel->addFromClipboard();
+            return;
+        }
+        if (panel->selectedIndex() < 0) return;
+        panel->copyToClipboard();
+        if (key == Qt::Key_C) msg::beep();
+        if (key == Qt::Key_X) panel->removeItem();
+    });
+}
+
+void TClipListView::focusOutEvent(QFocusEvent* e) {
+    m_pressedKey = 0;
+    QListWidget::focusOutEvent(e);
+}
+
+void TClipListView::mousePressEvent(QMouseEvent* e) {
+    m_pressPos = e->position().toPoint();
+    if (e->button() == Qt::RightButton) {
+        const int row = indexAt(m_pressPos).row();
+        if (row >= 0) setCurrentRow(row);
+        return;
+    }
+    QListWidget::mousePressEvent(e);
+}
+
+void TClipListView::mouseMoveEvent(QMouseEvent* e) {
+    if (!(e->buttons() & Qt::LeftButton) ||
+        (e->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance()) {
+        QListWidget::mouseMoveEvent(e);
+        return;
+    }
+    const int row = indexAt(m_pressPos).row();
+    if (row < 0) return;
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kClipDragFormat), QByteArray::number(row));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+void TClipListView::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && indexAt(e->position().toPoint()).row() >= 0) {
+        setCurrentRow(indexAt(e->position().toPoint()).row());
+        m_panel.pasteSelected();
+        return;
+    }
+    QListWidget::mouseDoubleClickEvent(e);
+}
+
+void TClipListView::dragEnterEvent(QDragEnterEvent* e) {
+    const bool ours = e->mimeData()->hasFormat(QString::fromLatin1(kClipDragFormat)) && e->source() == this;
+    const bool fromDocument = e->mimeData()->hasText() &&
+                              qobject_cast<TKixRichEdit*>(e->source() ? e->source()->parent() : nullptr);
+    if (ours || fromDocument || (e->mimeData()->hasText() && qobject_cast<TKixRichEdit*>(e->source())))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void TClipListView::dragMoveEvent(QDragMoveEvent* e) {
+    e->acceptProposedAction();
+}
+
+void TClipListView::dropEvent(QDropEvent* e) {
+    const QMimeData* mime = e->mimeData();
+    if (mime->hasFormat(QString::fromLatin1(kClipDragFormat)) && e->source() == this) {
+        const int from = mime->data(QString::fromLatin1(kClipDragFormat)).toInt();
+        int to = indexAt(e->position().toPoint()).row();
+        if (to < 0) to = count() - 1;
+        e->setDropAction(Qt::MoveAction);
+        e->accept();
+        if (from != to) m_panel.moveItem(from, to);
+        return;
+    }
+    if (mime->hasText()) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        const std::string text = ss(mime->text());
+        QPointer<TClipbookPanel> panel(&m_panel);
+        // The title dialog must not open inside the drag's own event loop.
+        QTimer::singleShot(0, &m_panel, [panel, text] {
+            if (panel) panel->addText({}, text);
+        });
+    }
+}
+
+void TClipListView::contextMenuEvent(QContextMenuEvent* e) {
+    m_panel.updateListMenu();
+    m_panel.listMenu()->exec(e->globalPos());
+}
+
+// ---------------------------------------------------------- floating window
+
+TfrmClipBook::TfrmClipBook(QMainWindow* main, TClipbookPanel* panel) : QDockWidget(main) {
+    setObjectName(QStringLiteral("TfrmClipBook"));
+    setWindowTitle(QStringLiteral("Clipbook"));
+    setStatusTip(QStringLiteral("Clipbook"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                QDockWidget::DockWidgetFloatable);
+    setWidget(panel);
+}
+
+void TfrmClipBook::closeEvent(QCloseEvent* e) {
+    if (shuttingDown || !onCloseClicked) {
+        QDockWidget::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    // Closing destroys this window: do it once the event is over.
+    auto f = onCloseClicked;
+    QTimer::singleShot(0, this, f);
+}
+
+// -------------------------------------------------------------------- pane
+
+TClipbookPanel::TClipbookPanel(QMainWindow* main, ClipPaster& paster)
+    : m_main(main), m_paster(paster), m_templates(m_list, m_host) {
+    setObjectName(QStringLiteral("TClipbookPanel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* comboPanel = new QWidget(this);
+    comboPanel->setObjectName(QStringLiteral("qva_ComboPanel"));
+    auto* comboLayout = new QVBoxLayout(comboPanel);
+    comboLayout->setContentsMargins(0, 0, 0, 0);
+    m_chooser = new QComboBox(comboPanel);
+    m_chooser->setObjectName(QStringLiteral("qva_ClipbookTemplates"));
+    m_chooser->setEditable(true);
+    m_chooser->setInsertPolicy(QComboBox::NoInsert);
+    m_chooser->setStatusTip(
+        QStringLiteral("List of available clipbook templates (click right button for shortcut menu)"));
+    m_chooser->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_chooser->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    comboLayout->addWidget(m_chooser);
+    layout->addWidget(comboPanel);
+    m_listView = new TClipListView(*this);
+    layout->addWidget(m_listView, 1);
+    m_chooser->lineEdit()->installEventFilter(this);
+    connect(m_chooser, qOverload<int>(&QComboBox::activated), this, &TClipbookPanel::chooserActivated);
+    auto showTemplatesMenu = [this](const QPoint&) {
+        updateTemplatesMenu();
+        m_templatesMenu->exec(QCursor::pos());
+    };
+    connect(m_chooser, &QWidget::customContextMenuRequested, this, showTemplatesMenu);
+    connect(m_chooser->lineEdit(), &QWidget::customContextMenuRequested, this, showTemplatesMenu);
+    connect(m_listView, &QListWidget::currentRowChanged, this, [this] { updateListMenu(); });
+    buildMenus();
+
+    m_form = new TfrmClipBook(main, this);
+    m_form->onCloseClicked = [this] { closeClipbook(); };
+    m_form->setFloating(true);
+    m_form->hide();
+    connect(m_form, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea area) {
+        if (m_form->isFloating() || m_closing) return;
+        const TClipPanelPos pos = area == Qt::RightDockWidgetArea ? cpRightPane : cpLeftPane;
+        if (pos != m_pos) {
+            m_pos = pos;
+            applyDocumentLook();
+            if (onViewChanged) onViewChanged();
+        }
+    });
+    connect(m_form, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+        if (m_closing || !floating || m_pos == cpFloatForm) return;
+        m_pos = cpFloatForm;
+        applyDocumentLook();
+        if (onViewChanged) onViewChanged();
+    });
+}
+
+TClipbookPanel::~TClipbookPanel() {
+    if (m_memoViewport) m_memoViewport->removeEventFilter(this);
+}
+
+void TClipbookPanel::buildMenus() {
+    m_templatesMenu = new QMenu(this);
+    m_templatesMenu->setObjectName(QStringLiteral("qva_mnuClipbookTemplates"));
+    QAction* aNew =
+        menuAction(m_templatesMenu, QStringLiteral("&New..."), QStringLiteral("Create a new template"));
+    m_aRename =
+        menuAction(m_templatesMenu, QStringLiteral("&Rename..."), QStringLiteral("Rename current template"));
+    m_aDelete =
+        menuAction(m_templatesMenu, QStringLiteral("&Delete"), QStringLiteral("Delete current template"));
+    m_templatesMenu->addSeparator();
+    QAction* aUpdate = menuAction(m_templatesMenu, QStringLiteral("&Update List"),
+                                  QStringLiteral("Update list of templates"));
+    connect(aNew, &QAction::triggered, this, [this] {
+        m_templates.newTemplate();
+        afterChoose();
+    });
+    connect(m_aRename, &QAction::triggered, this, [this] {
+        m_templates.renameTemplate();
+        afterChoose();
+    });
+    connect(m_aDelete, &QAction::triggered, this, [this] {
+        m_templates.deleteTemplate();
+        afterChoose();
+    });
+    connect(aUpdate, &QAction::triggered, this, [this] {
+        m_templates.updateList();
+        afterChoose();
+    });
+
+    m_listMenu = new QMenu(this);
+    m_listMenu->setObjectName(QStringLiteral("qva_mnuClipbookList"));
+    m_aPaste = menuAction(m_listMenu, QStringLiteral("&Paste to Document"),
+                          QStringLiteral("Paste selected item to document"));
+    m_aAddDoc = menuAction(m_listMenu, QStringLiteral("&Add from Document"),
+                           QStringLiteral("Add text selected in document to Clipbook"));
+    m_listMenu->addSeparator();
+    m_aCopy = menuAction(m_listMenu, QStringLiteral("&Copy to Clipboard"),
+                         QStringLiteral("Copy selected item to Window's clipboard"));
+    m_aAddClip = menuAction(m_listMenu, QStringLiteral("A&dd from Clipboard"),
+                            QStringLiteral("Add a new item from Window's clipboard"));
+    m_listMenu->addSeparator();
+    m_aEdit = menuAction(m_listMenu, QStringLiteral("&Edit Item..."),
+                         QStringLiteral("Edit item content and title"));
+    m_aNew =
+        menuAction(m_listMenu, QStringLiteral("Add &New..."), QStringLiteral("Create a new Clipbook item"));
+    m_aRemove = menuAction(m_listMenu, QStringLiteral("&Remove Item"),
+                           QStringLiteral("Remove current item from the template"));
+    m_listMenu->addSeparator();
+    m_aSorted = menuAction(m_listMenu, QStringLiteral("&Sorted"),
+                           QStringLiteral("When checked, items in list are always sorted"));
+    m_aSorted->setCheckable(true);
+    m_aSave = menuAction(m_listMenu, QStringLiteral("Save No&w"),
+                         QStringLiteral("Save changes made to the template (optional)"));
+    m_listMenu->addSeparator();
+    m_aUndo = menuAction(m_listMenu, QStringLiteral("&Undo All Changes"),
+                         QStringLiteral("Undo all changes made to the template since last save"));
+    m_listMenu->addSeparator();
+    QMenu* view = m_listMenu->addMenu(QStringLiteral("&View"));
+    view->menuAction()->setStatusTip(QStringLiteral("Set how Clipbook is displayed (free window or docked)"));
+    m_aFloat = menuAction(view, QStringLiteral("Floating &Window"),
+                          QStringLiteral("Show Clipbook in a floating window"));
+    m_aLeft = menuAction(view, QStringLiteral("Dock &Left Side"),
+                         QStringLiteral("Dock Clipbook on left side of document"));
+    m_aRight = menuAction(view, QStringLiteral("Dock &Right Side"),
+                          QStringLiteral("Dock Clipbook on right side of document"));
+    auto* group = new QActionGroup(this);
+    for (QAction* a : {m_aFloat, m_aLeft, m_aRight}) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    view->addSeparator();
+    m_aFont = menuAction(view, QStringLiteral("&Font..."), QStringLiteral("Change Clipbook font"));
+    m_aDefaultFont =
+        menuAction(view, QStringLiteral("&Default Font"),
+                   QStringLiteral("Use default Clipbook font (when docked, reflects document font)"));
+    m_aDefaultFont->setCheckable(true);
+    m_aHide = menuAction(m_listMenu, QStringLiteral("&Hide Clipbook"),
+                         QStringLiteral("Hide Clipbook but keep it available for the glossary feature"));
+    m_aClose = menuAction(m_listMenu, QStringLiteral("C&lose Clipbook"),
+                          QStringLiteral("Close Clipbook window or pane"));
+
+    connect(m_aPaste, &QAction::triggered, this, &TClipbookPanel::pasteSelected);
+    connect(m_aAddDoc, &QAction::triggered, this, &TClipbookPanel::addFromDocument);
+    connect(m_aCopy, &QAction::triggered, this, &TClipbookPanel::copyToClipboard);
+    connect(m_aAddClip, &QAction::triggered, this, &TClipbookPanel::addFromClipboard);
+    connect(m_aEdit, &QAction::triggered, this, [this] { editItem(false); });
+    connect(m_aNew, &QAction::triggered, this, [this] { editItem(true); });
+    connect(m_aRemove, &QAction::triggered, this, &TClipbookPanel::removeItem);
+    connect(m_aSorted, &QAction::triggered, this, &TClipbookPanel::toggleSorted);
+    connect(m_aSave, &QAction::triggered, this, &TClipbookPanel::saveNow);
+    connect(m_aUndo, &QAction::triggered, this, &TClipbookPanel::undoAllChanges);
+    connect(m_aFloat, &QAction::triggered, this, [this] { setClipPanelPos(cpFloatForm); });
+    connect(m_aLeft, &QAction::triggered, this, [this] { setClipPanelPos(cpLeftPane); });
+    connect(m_aRight, &QAction::triggered, this, [this] { setClipPanelPos(cpRightPane); });
+    connect(m_aFont, &QAction::triggered, this, &TClipbookPanel::chooseFont);
+    connect(m_aDefaultFont, &QAction::triggered, this, &TClipbookPanel::toggleDefaultFont);
+    connect(m_aHide, &QAction::triggered, this, &TClipbookPanel::hideClipbook);
+    connect(m_aClose, &QAction::triggered, this,
+            [this] { QTimer::singleShot(0, this, &TClipbookPanel::closeClipbook); });
+}
+
+void TClipbookPanel::updateTemplatesMenu() {
+    m_aRename->setEnabled(m_templates.hasCurrent());
+    m_aDelete->setEnabled(m_templates.hasCurrent());
+}
+
+void TClipbookPanel::updateListMenu() {
+    const int sel = selectedIndex();
+    const bool command = sel >= 0 && m_list.item(static_cast<std::size_t>(sel)).isCommand();
+    if (command) {
+        m_aPaste->setText(QStringLiteral("E&xecute Command"));
+        m_aPaste->setStatusTip(QStringLiteral("Execute selected item command"));
+        m_aPaste->setEnabled(true);
+    } else {
+        m_aPaste->setText(QStringLiteral("&Paste to Document"));
+        m_aPaste->setStatusTip(QStringLiteral("Paste selected item to document"));
+        m_aPaste->setEnabled(sel >= 0 && m_memo && !m_memo->isReadOnly());
+    }
+    m_aAddDoc->setEnabled(m_memo && m_memo->hasSelection());
+    m_aCopy->setEnabled(sel >= 0);
+    m_aAddClip->setEnabled(clipboardHasText());
+    m_aEdit->setEnabled(sel >= 0);
+    m_aRemove->setEnabled(sel >= 0);
+    m_aSorted->setChecked(m_list.sorted());
+    m_aSave->setEnabled(m_list.modified());
+    m_aUndo->setEnabled(m_list.modified());
+    m_aFloat->setChecked(m_pos == cpFloatForm);
+    m_aLeft->setChecked(m_pos == cpLeftPane);
+    m_aRight->setChecked(m_pos == cpRightPane);
+    m_aDefaultFont->setChecked(m_defaultFont);
+    m_aHide->setVisible(m_pos != cpFloatForm);
+}
+
+// ------------------------------------------------------------ libraries
+
+void TClipbookPanel::openTemplates(const std::string& dir, const std::string& name) {
+    m_templates.open(dir, name);
+    if (!m_templates.hasCurrent()) m_templates.loadCurrent();
+    afterChoose();
+}
+
+void TClipbookPanel::afterChoose() {
+    refreshChooser();
+    refreshItems(m_list.count() > 0 ? 0 : -1);
+    if (onLibraryChanged) onLibraryChanged();
+}
+
+void TClipbookPanel::refreshChooser() {
+    const QSignalBlocker block(m_chooser);
+    m_chooser->clear();
+    for (const std::string& n : m_templates.names()) m_chooser->addItem(qs(n));
+    m_chooser->setCurrentIndex(m_templates.currentIndex());
+    m_chooser->setEditText(qs(m_templates.hotTemplate()));
+}
+
+void TClipbookPanel::refreshItems(int select) {
+    const int keep = select == -2 ? selectedIndex() : select;
+    const QSignalBlocker block(m_listView);
+    m_listView->clear();
+    for (const ClipItem& item : m_list.items()) {
+        auto* row = new QListWidgetItem(qs(item.title), m_listView);
+        if (item.isCommand()) row->setForeground(Qt::red);
+    }
+    if (keep >= 0 && keep < m_listView->count()) m_listView->setCurrentRow(keep);
+    updateListMenu();
+}
+
+int TClipbookPanel::selectedIndex() const {
+    const int row = m_listView->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_list.count())) return -1;
+    return m_listView->currentItem() && m_listView->currentItem()->isSelected() ? row : -1;
+}
+
+void TClipbookPanel::selectItem(int index) {
+    if (index >= 0 && index < m_listView->count()) m_listView->setCurrentRow(index);
+}
+
+void TClipbookPanel::chooserActivated(int index) {
+    if (index < 0) return;
+    if (!m_templates.chooseIndex(static_cast<std::size_t>(index))) {
+        refreshChooser();
+        return;
+    }
+    afterChoose();
+}
+
+void TClipbookPanel::commitTypedText() {
+    const std::string typed = ss(m_chooser->currentText());
+    if (typed == m_templates.hotTemplate()) return;
+    m_templates.commitTypedName(typed);
+    afterChoose();
+}
+
+bool TClipbookPanel::chooseByNumber(int n) {
+    if (n < 1 || static_cast<std::size_t>(n) > m_templates.names().size()) {
+        msg::beep();
+        return false;
+    }
+    if (m_templates.chooseIndex(static_cast<std::size_t>(n - 1))) afterChoose();
+    return true;
+}
+
+// --------------------------------------------------------------- items
+
+void TClipbookPanel::pasteAt(int index, TFilePage* page, bool interactive) {
+    if (index < 0 || index >= static_cast<int>(m_list.count())) return;
+    // Copied: a prompt's event loop may let the list change underneath.
+    const std::string body = m_list.item(static_cast<std::size_t>(index)).body.text();
+    m_paster.paste(body, page, interactive);
+}
+
+void TClipbookPanel::pasteSelected() {
+    pasteAt(selectedIndex(), m_memo, true);
+}
+
+void TClipbookPanel::addText(const std::string& title, const std::string& body) {
+    if (body.empty() && title.empty()) return;
+    const int index = m_list.addItem(
+        title, body, [this](const std::string& shown) { return m_host.askName(kItemTitleDialog, shown); });
+    if (index >= 0) refreshItems(index);
+}
+
+void TClipbookPanel::addFromDocument() {
+    if (!m_memo || !m_memo->hasSelection()) return;
+    addText({}, m_memo->selectedBytes());
+}
+
+bool TClipbookPanel::clipboardHasText() const {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime && mime->hasText();
+}
+
+void TClipbookPanel::copyToClipboard() {
+    const int sel = selectedIndex();
+    if (sel < 0) return;
+    const ClipItem& item = m_list.item(static_cast<std::size_t>(sel));
+    auto* mime = new QMimeData;
+    mime->setText(qs(item.body.text()));
+    QByteArray title(item.title.data(), static_cast<qsizetype>(item.title.size()));
+    title.append('\0');
+    mime->setData(QString::fromLatin1(kClipboardFormat), title);
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void TClipbookPanel::addFromClipboard() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime || !mime->hasText()) return;
+    std::string title;
+    if (mime->hasFormat(QString::fromLatin1(kClipboardFormat))) {
+        const QByteArray raw = mime->data(QString::fromLatin1(kClipboardFormat));
+        if (!raw.isEmpty()) title.assign(raw.constData(), static_cast<std::size_t>(raw.size() - 1));
+    }
+    std::string body = ss(mime->text());
+    // Other programs hand over LF breaks; the library keeps CR LF.
+    std::string fixed;
+    fixed.reserve(body.size());
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '\n' && (i == 0 || body[i - 1] != '\r')) fixed += '\r';
+        fixed += body[i];
+    }
+    addText(title, fixed);
+}
+
+void TClipbookPanel::editItem(bool newItem) {
+    const int index = newItem ? -1 : selectedIndex();
+    if (!newItem && index < 0) return;
+    TfrmClipEditor editor(this);
+    if (newItem)
+        editor.setContent(QStringLiteral("New Item"), QString());
+    else
+        editor.setContent(qs(m_list.item(static_cast<std::size_t>(index)).title),
+                          qs(m_list.item(static_cast<std::size_t>(index)).body.text()));
+    editor.setWordWrap(m_editorWordWrap);
+    const bool ok = editor.exec() == QDialog::Accepted;
+    m_editorWordWrap = editor.wordWrap();
+    if (!ok) return;
+    const int select = m_list.applyEditor(index, ss(editor.title()), editor.body());
+    if (select >= 0 || m_list.count() != static_cast<std::size_t>(m_listView->count())) refreshItems(select);
+}
+
+void TClipbookPanel::removeItem() {
+    const int sel = selectedIndex();
+    if (sel < 0) return;
+    refreshItems(m_list.removeItem(sel));
+}
+
+void TClipbookPanel::toggleSorted() {
+    m_list.toggleSorted();
+    refreshItems(-1);
+}
+
+void TClipbookPanel::moveItem(int from, int to) {
+    if (from == to) return;
+    refreshItems(m_list.moveItem(from, to));
+}
+
+void TClipbookPanel::saveNow() {
+    m_templates.saveCurrent(true, ss(m_chooser->currentText()));
+    afterChoose();
+}
+
+void TClipbookPanel::undoAllChanges() {
+    m_templates.undoAllChanges();
+    refreshItems(m_list.count() > 0 ? 0 : -1);
+}
+
+// --------------------------------------------------------- fonts, colours
+
+QFont TClipbookPanel::listFont() const {
+    return m_listView->font();
+}
+
+void TClipbookPanel::setListFont(const QFont& font) {
+    if (sameFont(font, m_listView->font())) return;
+    m_listView->setFont(font);
+    m_chooser->setFont(font);
+}
+
+void TClipbookPanel::applyDocumentLook() {
+    QPalette pal = m_listView->palette();
+    if (m_pos != cpFloatForm && m_memo) {
+        pal.setColor(QPalette::Base, m_memo->paper());
+        pal.setColor(QPalette::Text, m_memo->color());
+        if (m_defaultFont) setListFont(m_memo->font());
+    } else {
+        pal = QApplication::palette(m_listView);
+        if (m_defaultFont) setListFont(m_form->font());
+    }
+    m_listView->setPalette(pal);
+    QPalette cpal = m_chooser->palette();
+    cpal.setColor(QPalette::Base, pal.color(QPalette::Base));
+    cpal.setColor(QPalette::Text, pal.color(QPalette::Text));
+    m_chooser->setPalette(cpal);
+    // Command clips stay red whatever the text colour.
+    refreshItems();
+}
+
+void TClipbookPanel::chooseFont() {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, listFont(), this, QStringLiteral("Font"));
+    if (!ok) return;
+    setListFont(font);
+    m_defaultFont = false;
+}
+
+void TClipbookPanel::toggleDefaultFont() {
+    if (m_defaultFont) {
+        m_defaultFont = false;
+        return;
+    }
+    m_defaultFont = true;
+    if (m_pos != cpFloatForm && m_memo)
+        setListFont(m_memo->font());
+    else
+        setListFont(m_form->font());
+}
+
+// ----------------------------------------------------------- placement
+
+int TClipbookPanel::clipPanelWidth() const {
+    if (m_pos != cpFloatForm && m_form->isVisible()) return m_form->width();
+    return m_width > 0 ? m_width : width();
+}
+
+void TClipbookPanel::setClipPanelPos(TClipPanelPos pos) {
+    if (pos == m_pos && (pos != cpFloatForm || m_form->isFloating()) &&
+        (pos == cpFloatForm || !m_form->isFloating()))
+        return;
+    m_closing = true;  // the dock signals below are our own doing
+    const int w = m_width > 0 ? m_width : (width() > 0 ? width() : 134);
+    if (pos == cpFloatForm) {
+        if (m_pos != cpFloatForm) m_width = m_form->width();
+        m_form->setFloating(true);
+        if (!m_floatPlaced) {
+            m_floatPlaced = true;
+            m_form->resize(134, 375);
+            const QRect screen =
+                m_main->screen() ? m_main->screen()->availableGeometry() : QRect(0, 0, 800, 600);
+            m_form->move(screen.center() - QPoint(67, 187));
+        } else {
+            m_form->resize(w, m_form->height());
+        }
+        m_form->show();
+    } else {
+        m_main->addDockWidget(pos == cpLeftPane ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, m_form);
+        m_form->setFloating(false);
+        m_form->show();
+        m_main->resizeDocks({m_form}, {w}, Qt::Horizontal);
+    }
+    m_pos = pos;
+    m_closing = false;
+    applyDocumentLook();
+    if (onViewChanged) onViewChanged();
+}
+
+bool TClipbookPanel::isHiddenPane() const {
+    return !m_form->isVisible();
+}
+
+void TClipbookPanel::showPane() {
+    m_form->show();
+    if (m_pos != cpFloatForm) m_main->resizeDocks({m_form}, {m_width > 0 ? m_width : 134}, Qt::Horizontal);
+    m_form->raise();
+    m_listView->setFocus();
+    if (onViewChanged) onViewChanged();
+}
+
+void TClipbookPanel::hideClipbook() {
+    if (m_pos == cpFloatForm) return;
+    m_width = m_form->width();
+    m_form->hide();
+    if (onViewChanged) onViewChanged();
+    if (m_memo) m_memo->setFocus();
+}
+
+void TClipbookPanel::shutDown() {
+    if (m_closing) return;
+    m_closing = true;
+    if (onClose) onClose();
+    if (m_list.modified()) m_templates.saveCurrent(false);
+    m_form->shuttingDown = true;
+    m_form->hide();
+    m_form->deleteLater();
+}
+
+void TClipbookPanel::closeClipbook() {
+    TFilePage* memo = m_memo;
+    shutDown();
+    if (memo) memo->setFocus();
+}
+
+// ------------------------------------------------- document and drags
+
+void TClipbookPanel::setMemoControl(TFilePage* page) {
+    if (m_memo == page) return;
+    if (m_memoViewport) m_memoViewport->removeEventFilter(this);
+    m_memo = page;
+    m_memoViewport = page ? page->viewport() : nullptr;
+    if (m_memoViewport) m_memoViewport->installEventFilter(this);
+    applyDocumentLook();
+}
+
+bool TClipbookPanel::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_chooser->lineEdit()) {
+        if (e->type() == QEvent::FocusOut) commitTypedText();
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+                commitTypedText();
+                return true;
+            }
+            const QString t = k->text();
+            if (!t.isEmpty() && t[0].isPrint() && !isLibraryNameChar(t[0].unicode())) return true;
+        }
+        return false;
+    }
+    if (watched == m_memoViewport) return documentDragEvent(m_memoViewport, e);
+    return QWidget::eventFilter(watched, e);
+}
+
+bool TClipbookPanel::documentDragEvent(QWidget*, QEvent* e) {
+    if (e->type() != QEvent::DragEnter && e->type() != QEvent::DragMove && e->type() != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(e);
+    if (!drop->mimeData()->hasFormat(QString::fromLatin1(kClipDragFormat))) return false;
+    if (drop->source() != m_listView || !m_memo || m_memo->isReadOnly()) {
+        drop->ignore();
+        return true;
+    }
+    const QPoint p = drop->position().toPoint();
+    if (e->type() != QEvent::Drop) {
+        m_memo->setFocus();
+        m_memo->caretToPoint(p);
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        return true;
+    }
+    m_memo->caretToPoint(p);
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    const int index = drop->mimeData()->data(QString::fromLatin1(kClipDragFormat)).toInt();
+    QPointer<TFilePage> page(m_memo.data());
+    QTimer::singleShot(0, this, [this, index, page] {
+        if (page) pasteAt(index, page, false);
+    });
+    return true;
+}
+
+}  // namespace sj

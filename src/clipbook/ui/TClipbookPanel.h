@@ -1,0 +1,177 @@
+#pragma once
+// `TClipbookPanel`: the Clipbook pane, a library chooser above the item list
+// of the current library. It lives in its floating window `TfrmClipBook`,
+// which the main window docks on its left or right side on request.
+#include <QDockWidget>
+#include <QFont>
+#include <QListWidget>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "clipbook/ClipPanelPos.h"
+#include "clipbook/TClipbookList.h"
+#include "clipbook/TClipbookTemplates.h"
+#include "clipbook/ui/ClipDialogs.h"
+#include "shell/ui/FilePage.h"
+
+class QAction;
+class QComboBox;
+class QMainWindow;
+class QMenu;
+
+namespace sj {
+
+class ClipPaster;
+class TClipbookPanel;
+class TFilePage;
+
+// Drags from the item list carry the item's index in this format; documents
+// accept no other Clipbook drag.
+inline constexpr const char* kClipDragFormat = "application/x-cf-clipbook-drag";
+// The clipboard format holding the title of a copied item (8-bit text and a NUL).
+inline constexpr const char* kClipboardFormat = "application/x-cf-clipbook";
+
+class TClipListView : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TClipListView(TClipbookPanel& panel);
+    bool customColorUsed() const { return true; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    TClipbookPanel& m_panel;
+    QPoint m_pressPos;
+    int m_pressedKey = 0;  // a key whose release acts, pressed in the list
+};
+
+// The floating window; the main window docks it.
+class TfrmClipBook : public QDockWidget {
+    Q_OBJECT
+public:
+    TfrmClipBook(QMainWindow* main, TClipbookPanel* panel);
+    std::function<void()> onCloseClicked;
+    bool shuttingDown = false;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+};
+
+class TClipbookPanel : public QWidget {
+    Q_OBJECT
+public:
+    TClipbookPanel(QMainWindow* main, ClipPaster& paster);
+    ~TClipbookPanel() override;
+
+    TfrmClipBook* ownerForm() const { return m_form; }
+    TClipbookList& list() { return m_list; }
+    TClipbookTemplates& templates() { return m_templates; }
+    TClipListView* listView() const { return m_listView; }
+    QComboBox* chooser() const { return m_chooser; }
+
+    // MemoControl: the current document, followed by the main window.
+    void setMemoControl(TFilePage* page);
+    TFilePage* memoControl() const { return m_memo; }
+
+    TClipPanelPos clipPanelPos() const { return m_pos; }
+    void setClipPanelPos(TClipPanelPos pos);
+    int clipPanelWidth() const;
+    void setClipPanelWidth(int width) { m_width = width; }
+    bool defaultFont() const { return m_defaultFont; }
+    void setDefaultFontFlag(bool on) { m_defaultFont = on; }
+    QFont listFont() const;
+    void setListFont(const QFont& font);
+    // Colours and font after the placement or the current document changed.
+    void applyDocumentLook();
+
+    // Opens the libraries of dir and chooses name when listed.
+    void openTemplates(const std::string& dir, const std::string& name);
+    void refreshChooser();
+    void refreshItems(int select = -2);
+    int selectedIndex() const;
+    void selectItem(int index);
+    // Alt+digit: the n-th library (1-based); false (after a beep) when there are fewer.
+    bool chooseByNumber(int n);
+
+    bool isHiddenPane() const;
+    void showPane();
+    void hideClipbook();
+    // Close Clipbook: settings collected, library saved, window destroyed.
+    void closeClipbook();
+    // Shut-down: like close, but without giving focus around.
+    void shutDown();
+
+    // The commands of the item list's shortcut menu.
+    void pasteSelected();
+    void addFromDocument();
+    void addText(const std::string& title, const std::string& body);
+    void copyToClipboard();
+    void addFromClipboard();
+    void editItem(bool newItem);
+    void removeItem();
+    void toggleSorted();
+    void saveNow();
+    void undoAllChanges();
+    void chooseFont();
+    void toggleDefaultFont();
+    void moveItem(int from, int to);
+    void pasteAt(int index, TFilePage* page, bool interactive);
+
+    bool clipboardHasText() const;
+    QMenu* listMenu() const { return m_listMenu; }
+    QMenu* templatesMenu() const { return m_templatesMenu; }
+    void updateListMenu();
+    void updateTemplatesMenu();
+    QAction* pasteAction() const { return m_aPaste; }
+
+    std::function<void()> onClose;
+    std::function<void()> onViewChanged;
+    std::function<void()> onLibraryChanged;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void buildMenus();
+    void chooserActivated(int index);
+    void commitTypedText();
+    bool documentDragEvent(QWidget* viewport, QEvent* e);
+    void afterChoose();
+
+    QMainWindow* m_main;
+    ClipPaster& m_paster;
+    DialogClipbookHost m_host;
+    TClipbookList m_list;
+    TClipbookTemplates m_templates;
+    QComboBox* m_chooser;
+    TClipListView* m_listView;
+    TfrmClipBook* m_form;
+    QPointer<TFilePage> m_memo;
+    QPointer<QWidget> m_memoViewport;
+    TClipPanelPos m_pos = cpFloatForm;
+    int m_width = 0;
+    bool m_defaultFont = true;
+    bool m_floatPlaced = false;
+    bool m_closing = false;
+    bool m_editorWordWrap = true;  // the item editor's, kept while the program runs
+    QMenu* m_listMenu;
+    QMenu* m_templatesMenu;
+    QAction *m_aPaste, *m_aAddDoc, *m_aCopy, *m_aAddClip, *m_aEdit, *m_aNew, *m_aRemove, *m_aSorted, *m_aSave,
+        *m_aUndo, *m_aHide, *m_aClose, *m_aFloat, *m_aLeft, *m_aRight, *m_aFont, *m_aDefaultFont;
+    QAction *m_aRename, *m_aDelete;
+};
+
+}  // namespace sj

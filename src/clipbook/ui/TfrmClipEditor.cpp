@@ -1,0 +1,85 @@
+#include "clipbook/ui/TfrmClipEditor.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace sj {
+
+void ClipContentEdit::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createStandardContextMenu(e->pos());
+    menu->addSeparator();
+    QAction* wrap = menu->addAction(QStringLiteral("&Word Wrap"));
+    wrap->setCheckable(true);
+    wrap->setChecked(lineWrapMode() != NoWrap);
+    connect(wrap, &QAction::toggled, this, [this](bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); });
+    menu->exec(e->globalPos());
+    delete menu;
+}
+
+TfrmClipEditor::TfrmClipEditor(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Edit Clipbook Item"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    m_title = new QLineEdit(this);
+    m_title->setStatusTip(QStringLiteral("Edit Clipbook item header"));
+    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok->setStatusTip(QStringLiteral("Save changes made to Clipbook item"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setStatusTip(QStringLiteral("Cancel changes made to Clipbook item"));
+    row->addWidget(m_title, 1);
+    row->addWidget(m_ok);
+    row->addWidget(m_cancel);
+    layout->addLayout(row);
+    m_content = new ClipContentEdit(this);
+    m_content->setStatusTip(QStringLiteral("Edit Clipbook item content"));
+    m_content->setTabChangesFocus(false);
+    m_content->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(m_content, 1);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(400, 166);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TfrmClipEditor::setContent(const QString& title, const std::string& body) {
+    QString text = QString::fromStdString(body);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setContent(title, text);
+}
+
+void TfrmClipEditor::setContent(const QString& title, const QString& body) {
+    m_title->setText(title);
+    m_content->setPlainText(body);
+}
+
+QString TfrmClipEditor::title() const {
+    return m_title->text();
+}
+
+std::string TfrmClipEditor::body() const {
+    QString text = m_content->toPlainText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+void TfrmClipEditor::setWordWrap(bool on) {
+    m_content->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+bool TfrmClipEditor::wordWrap() const {
+    return m_content->lineWrapMode() != QPlainTextEdit::NoWrap;
+}
+
+}  // namespace sj
