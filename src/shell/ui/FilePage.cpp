@@ -75,6 +75,8 @@ bool TFilePage::load(const std::string& fileName) {
     m_bom = result.bom;
     m_charsetKnown = true;
     m_pristine = false;
+    // A file with LF breaks only stays that way unless its own settings say otherwise.
+    if (result.unixLineBreaks && m_defaultSettings) m_lineFormat = 1;
     if (m_converted > 0) msg::info(q(DocumentLoader::binaryWarning(fileName, m_converted)));
     return true;
 }

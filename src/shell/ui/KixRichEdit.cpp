@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
@@ -416,6 +417,15 @@ void TKixRichEdit::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TKixRichEdit::resizeEvent(QResizeEvent* e) { QsciScintilla::resizeEvent(e); }
+
+void TKixRichEdit::contextMenuEvent(QContextMenuEvent* e) {
+    if (!m_contextMenu) {
+        QsciScintilla::contextMenuEvent(e);
+        return;
+    }
+    m_contextMenu->popup(e->globalPos());
+    e->accept();
+}
 
 void TKixRichEdit::onModified(int, int type, const char*, int, int, int, int, int, int, int) {
     if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;

@@ -1,6 +1,8 @@
 #pragma once
 // `TKixRichEdit`: the plain-text editing control under every document page.
 // UTF-8 buffer, CR LF line breaks inside, positions are byte offsets.
+#include <QMenu>
+#include <QPointer>
 #include <Qsci/qsciscintilla.h>
 
 #include <cstdint>
@@ -92,6 +94,8 @@ public:
     void resume();
 
     void insertPageBreak();
+    // The owner's editing popup menu, shown on the right button.
+    void setContextMenu(QMenu* menu) { m_contextMenu = menu; }
     void setFont(const QFont& font);
 
 signals:
@@ -103,6 +107,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     void onModified(int position, int type, const char* text, int length, int linesAdded, int line, int, int,
@@ -111,6 +116,7 @@ private:
     int displayLineHeight() const;
     double pixelsPerInch() const;
 
+    QPointer<QMenu> m_contextMenu;
     bool m_undoOnEsc = false;
     bool m_internalOvr = true;
     bool m_locked = false;

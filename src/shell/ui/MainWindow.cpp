@@ -141,6 +141,7 @@ void TQVA_FrmNotepad::onCurrentChanged(TFilePage* page) {
             m_modePanel->setText(ovr ? QStringLiteral("Ovr") : QStringLiteral("Ins"));
         });
         m_pageConnections[2] = connect(page, &QsciScintilla::modificationChanged, this, [this] { refreshStatus(); });
+        page->setContextMenu(m_menus.value(QStringLiteral("Editor")));
         page->setFocus();
     }
     refreshStatus();
