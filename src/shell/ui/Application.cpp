@@ -18,6 +18,8 @@
 #include "shell/ui/FilePage.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/MessageBoxes.h"
+#include "shell/ui/PageSettings.h"
+#include "shell/FileProperties.h"
 #include "shell/CommandLine.h"
 #include "shell/InstanceMessage.h"
 #include "shell/ui/CommandLineRunner.h"
@@ -127,6 +129,11 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
     TQVA_FrmNotepad window(options);
     addGroups(window);
     DocumentSet& docs = window.documents();
+    // The settings store is loaded before the first document opens.
+    PageSettings pageSettings(options,
+                              TFileProperties::resolvePath(options.fileProperties, Options::dataDirectory(env)),
+                              steps.olderPropertiesLayout);
+    pageSettings.attach(docs);
     docs.newPage();
     docs.reusePristine = true;
     for (auto it = options.history.rbegin(); it != options.history.rend(); ++it) docs.reopenList().add(*it);
@@ -148,9 +155,21 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
         window.activateWindow();
     });
 
+    const std::string dataDir = Options::dataDirectory(env);
+    if (steps.renameFavoriteTxt) {
+        const std::string old = fileutils::join(dataDir, "Favorite.txt");
+        if (fileutils::fileExists(old)) std::rename(old.c_str(), fileutils::changeExtension(old, "fvr").c_str());
+    }
+    // Shown read-only: they are the program's own files.
+    OpenRequest ownFile;
+    ownFile.readOnly = true;
     if (steps.firstRun) {
         const std::string readme = fileutils::join(dataFilesDirectory(), "Readme.txt");
-        if (fileutils::fileExists(readme)) docs.openByName(readme);
+        if (fileutils::fileExists(readme)) docs.openByName(readme, ownFile);
+    }
+    if (steps.openWhatsNew) {
+        const std::string news = fileutils::join(dataFilesDirectory(), "WhatsNew.txt");
+        if (fileutils::fileExists(news)) docs.openByName(news, ownFile);
     }
     if (options.autoLoadFiles && !furtherInstance)
         for (const std::string& name : options.autoLoad)
@@ -173,6 +192,9 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
             if (!ini.save(&error)) msg::error(QStringLiteral("Unable to write to ") + q(ini.path()));
         }
         if (window.onShutdown) window.onShutdown();
+        // After the configuration file; the store writes atomically and stays
+        // silent when its target cannot be written.
+        pageSettings.save();
         temporaryCopies().deleteAll();
         return true;
     };
