@@ -1,0 +1,26 @@
+#pragma once
+// Convert > Change Case and the editor's Change Case submenu.
+#include "shell/ui/CommandGroup.h"
+#include "texttools/CaseCommands.h"
+
+namespace sj {
+
+class CaseCommandGroup : public CommandGroup {
+    Q_OBJECT
+public:
+    explicit CaseCommandGroup(AppHost& host);
+    void addToMenus(MenuSet& menus) override;
+    void updateEnabled() override;
+
+    void ChangeSelCase(CaseChange mode);
+
+private:
+    struct Items {
+        QAction *invert, *upper, *lower, *capitalize;
+    };
+    Items makeItems(bool mainMenu);
+    Items m_main{};
+    Items m_context{};
+};
+
+}  // namespace sj

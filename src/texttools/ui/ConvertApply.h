@@ -1,0 +1,12 @@
+#pragma once
+// Puts the result of a text command into a page: one replacement (one undo step, screen
+// updates held), then the command's selection.
+#include "texttools/TextChange.h"
+
+namespace sj {
+
+class TKixRichEdit;
+
+void applyTextChange(TKixRichEdit& page, const TextChange& change);
+
+}  // namespace sj

@@ -1,0 +1,21 @@
+#pragma once
+// Strip HTML Tags and Characters to HTML.
+#include "shell/ui/CommandGroup.h"
+
+namespace sj {
+
+class HtmlCommandGroup : public CommandGroup {
+    Q_OBJECT
+public:
+    explicit HtmlCommandGroup(AppHost& host);
+    void addToMenus(MenuSet& menus) override;
+    void updateEnabled() override;
+
+    void StripHTMLTags1Click();
+    void CharacterstoHTML1Click();
+
+private:
+    QAction *m_strip, *m_toHtml;
+};
+
+}  // namespace sj

@@ -1,0 +1,46 @@
+#pragma once
+// Convert > Lines and the Lines submenu of the editor's context menu: Sort, Join Lines,
+// Split Lines, Adjust Line Breaks, Compress, Trim Blanks, Indent, Unindent, and Delete Line.
+#include <memory>
+
+#include "shell/ui/CommandGroup.h"
+#include "texttools/LineCommands.h"
+
+namespace sj {
+
+class LocaleCollator;
+class TFilePage;
+
+class LineCommandGroup : public CommandGroup {
+    Q_OBJECT
+public:
+    explicit LineCommandGroup(AppHost& host);
+    ~LineCommandGroup() override;
+    void addToMenus(MenuSet& menus) override;
+    void updateEnabled() override;
+
+    void ProcessLines(LineAction action);
+    void MakeParagraph();
+    void SplitLines1Click();
+    void DeleteLine1Click();
+
+    // The width callback Split Lines measures with: the page's font, tabs at its tab width.
+    static TextWidthFn pageTextWidth(TFilePage& page);
+    static int pageAvailableWidth(TFilePage& page);
+
+private:
+    struct Items {
+        QAction *sort, *join, *split, *adjust, *compress, *trim, *indent, *unindent;
+    };
+    Items makeItems(bool mainMenu);
+    void addItems(QMenu* menu, const Items& items);
+    TFilePage* writablePage();
+    const LocaleCollator& collator();
+
+    Items m_main{};
+    Items m_context{};
+    QAction* m_deleteLine = nullptr;
+    std::unique_ptr<LocaleCollator> m_collator;
+};
+
+}  // namespace sj

@@ -1,0 +1,61 @@
+#include "texttools/ui/StatCommandGroup.h"
+
+#include <QLocale>
+#include <QMenu>
+
+#include "shell/ui/AppHost.h"
+#include "shell/ui/FilePage.h"
+#include "text/Collation.h"
+#include "texttools/TextStatistics.h"
+#include "texttools/ui/StatDialog.h"
+
+namespace sj {
+
+StatCommandGroup::StatCommandGroup(AppHost& host) : CommandGroup(host) {
+    m_statistics = action(QStringLiteral("Text &Statistics..."), QKeySequence(Qt::Key_F10),
+                          QStringLiteral("|Get detailed character and word count for current document"));
+    m_statistics2 = action(QStringLiteral("Text &Statistics..."), {},
+                           QStringLiteral("|Get detailed character and word count for current document"));
+    connect(m_statistics, &QAction::triggered, this, &StatCommandGroup::TextStatistics1Click);
+    connect(m_statistics2, &QAction::triggered, this, &StatCommandGroup::TextStatistics1Click);
+}
+
+StatCommandGroup::~StatCommandGroup() = default;
+
+void StatCommandGroup::addToMenus(MenuSet& menus) {
+    if (QMenu* tools = menus.menu(QStringLiteral("Tools"))) {
+        tools->addSeparator();
+        tools->addAction(m_statistics);
+    }
+    if (QMenu* editor = menus.menu(QStringLiteral("Editor"))) editor->addAction(m_statistics2);
+}
+
+const LocaleCollator& StatCommandGroup::collator() {
+    if (!m_collator)
+        m_collator = std::make_unique<LocaleCollator>(QLocale::system().name().toStdString(), true);
+    return *m_collator;
+}
+
+std::unique_ptr<TfrmTextStatistics> StatCommandGroup::makeDialog() {
+    TFilePage* page = m_host.currentPage();
+    std::string text;
+    StatisticsScope scope = StatisticsScope::NoDocument;
+    if (page) {
+        const std::string_view all = page->textView();
+        const StatisticsRange r = statisticsRange(
+            all, {static_cast<std::size_t>(page->selStart()), static_cast<std::size_t>(page->selLength())},
+            true);
+        scope = r.scope;
+        if (scope == StatisticsScope::SelectedText)
+            page->setSel(static_cast<Pos>(r.range.start), static_cast<Pos>(r.range.length));
+        text.assign(all.substr(r.range.start, r.range.length));
+    }
+    return std::make_unique<TfrmTextStatistics>(std::move(text), scope, collator(), m_host.window());
+}
+
+void StatCommandGroup::TextStatistics1Click() {
+    const std::unique_ptr<TfrmTextStatistics> dialog = makeDialog();
+    dialog->exec();
+}
+
+}  // namespace sj

@@ -1,0 +1,30 @@
+#pragma once
+// Tools > Text Statistics.
+#include <memory>
+
+#include "shell/ui/CommandGroup.h"
+
+namespace sj {
+
+class LocaleCollator;
+class TfrmTextStatistics;
+
+class StatCommandGroup : public CommandGroup {
+    Q_OBJECT
+public:
+    explicit StatCommandGroup(AppHost& host);
+    ~StatCommandGroup() override;
+    void addToMenus(MenuSet& menus) override;
+
+    void TextStatistics1Click();
+    // Builds the dialog for the current page (widening its selection to whole words) without
+    // showing it.
+    std::unique_ptr<TfrmTextStatistics> makeDialog();
+
+private:
+    const LocaleCollator& collator();
+    QAction *m_statistics, *m_statistics2;
+    std::unique_ptr<LocaleCollator> m_collator;
+};
+
+}  // namespace sj
