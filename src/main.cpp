@@ -1,12 +1,26 @@
 // Super Jotleaf: a plain-text editor with the Clipbook.
+#include "clipbook/ui/ClipbookCommands.h"
 #include "shell/ui/Application.h"
 #include "shell/ui/EditCommands.h"
 #include "shell/ui/FileCommands.h"
 #include "shell/ui/MainWindow.h"
+#include "texttools/ui/CaseCommandGroup.h"
+#include "texttools/ui/ConvertCommandGroup.h"
+#include "texttools/ui/DateStampCommandGroup.h"
+#include "texttools/ui/HtmlCommandGroup.h"
+#include "texttools/ui/LineCommandGroup.h"
+#include "texttools/ui/StatCommandGroup.h"
 
 int main(int argc, char** argv) {
     return sj::runApplication(argc, argv, [](sj::TQVA_FrmNotepad& window) {
         window.addCommandGroup(new sj::FileCommands(window));
         window.addCommandGroup(new sj::EditCommands(window));
+        window.addCommandGroup(new sj::ClipbookCommands(window, &window, &window));
+        window.addCommandGroup(new sj::DateStampCommandGroup(window));
+        window.addCommandGroup(new sj::LineCommandGroup(window));
+        window.addCommandGroup(new sj::CaseCommandGroup(window));
+        window.addCommandGroup(new sj::ConvertCommandGroup(window));
+        window.addCommandGroup(new sj::HtmlCommandGroup(window));
+        window.addCommandGroup(new sj::StatCommandGroup(window));
     });
 }

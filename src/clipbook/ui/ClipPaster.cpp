@@ -26,7 +26,8 @@ bool ClipPaster::apply(const std::string& body, TFilePage* page, bool interactiv
             return false;
         case ExpansionResult::Outcome::Cancelled:
             // Expand Word has already given up the word once the clip was found.
-            if (replacingWord && page) page->replaceSelection({});
+            if (replacingWord && page)
+                page->replaceRange(page->selStart(), page->selLength(), std::string_view(""));
             return false;
         case ExpansionResult::Outcome::Failed:
             if (!result.error.empty()) msg::error(qs(result.error));

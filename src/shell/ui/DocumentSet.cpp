@@ -164,6 +164,7 @@ bool DocumentSet::save(TFilePage* page) {
     if (page->defaultSettings() && m_options.fileFormat == 1) page->setLineFormat(1);
     const bool ok = page->save({}, true);
     if (ok) updateCaption(page);
+    if (ok && pageSaved) pageSaved(page, name, name);
     return ok;
 }
 
@@ -174,7 +175,13 @@ bool DocumentSet::runSaveDialog(TFilePage* page, bool whole) {
     std::string suggestion = DocumentNames::saveSuggestion(page->title(), page->hasFileName(), page->clipLibrary(),
                                                            m_options.fileBoxExt, m_options.defaultSaveDirectory);
     FileDialogChoice choice;
-    if (!askSaveFileName(m_window, m_options, suggestion, page->oem(), choice)) return false;
+    if (whole && page->clipLibrary() && librarySaveName) {
+        choice.fileName = librarySaveName(page);
+        if (choice.fileName.empty()) return false;
+    } else if (!askSaveFileName(m_window, m_options, suggestion, page->oem(), choice)) {
+        return false;
+    }
+    const std::string oldName = page->fileName();
     const std::string name = fileutils::longName(choice.fileName);
     for (int i = 0; i < count(); ++i) {
         TFilePage* other = this->page(i);
@@ -194,6 +201,7 @@ bool DocumentSet::runSaveDialog(TFilePage* page, bool whole) {
     if (whole) {
         updateCaption(page);
         emit currentChanged(current());
+        if (pageSaved) pageSaved(page, oldName, page->fileName());
     }
     return true;
 }

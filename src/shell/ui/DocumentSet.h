@@ -73,6 +73,10 @@ public:
     std::function<void(TFilePage*)> pageClosing;  // settings to the store
     std::function<void(TFilePage*, const std::string&)> pageOpening;  // settings from the store
     std::function<bool(const std::string&)> isFavourite;
+    // Save As of a clip library page asks through this instead (empty: cancelled).
+    std::function<std::string(TFilePage*)> librarySaveName;
+    // After a page was written to its file (old and new full names).
+    std::function<void(TFilePage*, const std::string&, const std::string&)> pageSaved;
 
     void updateCaption(TFilePage* page);
     PageEnvironment environment();

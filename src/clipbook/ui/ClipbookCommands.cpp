@@ -1,0 +1,362 @@
+#include "clipbook/ui/ClipbookCommands.h"
+
+#include <QFontDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "clipbook/LibraryNames.h"
+#include "clipbook/ui/TfrmEditClipFile.h"
+#include "shell/FileUtils.h"
+#include "shell/Options.h"
+#include "shell/ui/AppHost.h"
+#include "shell/ui/CommandLineRunner.h"
+#include "shell/ui/DocumentSet.h"
+#include "shell/ui/FilePage.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/MessageBoxes.h"
+
+namespace sj {
+
+namespace {
+
+std::string configDirectory() {
+    ConfigEnvironment env;
+    if (const char* x = std::getenv("XDG_CONFIG_HOME")) env.xdgConfigHome = x;
+    if (const char* h = std::getenv("HOME")) env.home = h;
+    return Options::dataDirectory(env);
+}
+
+bool sameDirectory(const std::string& a, const std::string& b) {
+    return QString::compare(qs(a), qs(b), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNotepad* window)
+    : CommandGroup(host), m_main(main), m_window(window), m_paster(m_prompts, m_launcher) {
+    m_clipbook = action(QStringLiteral("&Clipbook"), QKeySequence(Qt::Key_F4),
+                        QStringLiteral("|Display or close clipbook window"));
+    m_clipbook->setCheckable(true);
+    m_add = action(QStringLiteral("&Add to Clipbook"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+                   QStringLiteral("|Add selected text to Clipbook"));
+    m_openTemplate =
+        action(QStringLiteral("&Open Template..."), {}, QStringLiteral("|Open a Clipbook template"));
+    m_newTemplate =
+        action(QStringLiteral("&New Template"), {}, QStringLiteral("|Create a new Clipbook template"));
+    m_expand = action(QStringLiteral("&Expand Word"), QKeySequence(Qt::Key_F2),
+                      QStringLiteral("|Replaces word in document with corresponding Clipbook item"));
+    m_float =
+        action(QStringLiteral("Floating &Window"), {}, QStringLiteral("|Show Clipbook in a floating window"));
+    m_left = action(QStringLiteral("Dock &Left Side"), {},
+                    QStringLiteral("|Dock Clipbook on left side of document"));
+    m_right = action(QStringLiteral("Dock &Right Side"), {},
+                     QStringLiteral("|Dock Clipbook on right side of document"));
+    m_font = action(QStringLiteral("&Font..."), {}, QStringLiteral("|Change Clipbook font"));
+    m_defaultFont =
+        action(QStringLiteral("&Default Font"), {},
+               QStringLiteral("|Use default Clipbook font (when docked, reflects document font)"));
+    for (QAction* a : {m_float, m_left, m_right, m_defaultFont}) a->setCheckable(true);
+    for (int n = 1; n <= 10; ++n) {
+        const Qt::Key key = n == 10 ? Qt::Key_0 : static_cast<Qt::Key>(Qt::Key_0 + n);
+        QAction* a = action(QStringLiteral("Clip%1").arg(n), QKeySequence(Qt::ALT | key), QString());
+        connect(a, &QAction::triggered, this, [this, n] { ClipNClick(n); });
+        m_clipN << a;
+    }
+    connect(m_clipbook, &QAction::triggered, this, &ClipbookCommands::Clipbook1Click);
+    connect(m_add, &QAction::triggered, this, &ClipbookCommands::AddtoClipbook1Click);
+    connect(m_openTemplate, &QAction::triggered, this, &ClipbookCommands::OpenTemplate1Click);
+    connect(m_newTemplate, &QAction::triggered, this, &ClipbookCommands::NewTemplate1Click);
+    connect(m_expand, &QAction::triggered, this, &ClipbookCommands::ExpandWord1Click);
+    connect(m_float, &QAction::triggered, this, [this] { setPlacement(cpFloatForm); });
+    connect(m_left, &QAction::triggered, this, [this] { setPlacement(cpLeftPane); });
+    connect(m_right, &QAction::triggered, this, [this] { setPlacement(cpRightPane); });
+    connect(m_font, &QAction::triggered, this, &ClipbookCommands::Font1Click);
+    connect(m_defaultFont, &QAction::triggered, this, &ClipbookCommands::DefaultFont1Click);
+
+    DocumentSet& docs = host.documents();
+    connect(&docs, &DocumentSet::currentChanged, this, [this] { followDocument(); });
+    docs.librarySaveName = [this](TFilePage*) { return askLibrarySaveName(); };
+    docs.pageSaved = [this](TFilePage*, const std::string& oldName, const std::string& newName) {
+        librarySaved(oldName, newName);
+    };
+
+    installSampleLibrary(libraryDirectory(), fileutils::join(dataFilesDirectory(), "Sample.clb"));
+
+    if (m_window) {
+        auto previousShutdown = m_window->onShutdown;
+        m_window->onShutdown = [this, previousShutdown] {
+            shutDown();
+            if (previousShutdown) previousShutdown();
+        };
+        auto previousFirstShow = m_window->onFirstShow;
+        m_window->onFirstShow = [this, previousFirstShow] {
+            if (previousFirstShow) previousFirstShow();
+            Options& o = m_host.options();
+            if (o.openClipbook && !m_panel) openClipbook(!o.showClipbook, false);
+        };
+    }
+}
+
+ClipbookCommands::~ClipbookCommands() = default;
+
+void ClipbookCommands::addToMenus(MenuSet& menus) {
+    QMenu* tools = menus.menu(QStringLiteral("Tools"));
+    tools->addAction(m_clipbook);
+    tools->addAction(m_add);
+    tools->addAction(m_openTemplate);
+    tools->addAction(m_newTemplate);
+    tools->addAction(m_expand);
+    QMenu* props = menus.submenu(QStringLiteral("View"), QStringLiteral("&Clipbook Properties"));
+    props->addAction(m_float);
+    props->addAction(m_left);
+    props->addAction(m_right);
+    props->addSeparator();
+    props->addAction(m_font);
+    props->addAction(m_defaultFont);
+    connect(props, &QMenu::aboutToShow, this, &ClipbookCommands::updateEnabled);
+    menus.menu(QStringLiteral("Editor"))->addAction(m_add);
+    // Hidden items: their shortcuts work while the window has them.
+    for (QAction* a : m_clipN) m_main->addAction(a);
+    m_main->addAction(m_expand);
+}
+
+void ClipbookCommands::updateEnabled() {
+    TFilePage* page = m_host.currentPage();
+    const bool open = m_panel;
+    m_clipbook->setChecked(open);
+    m_add->setEnabled(open && page && page->hasSelection());
+    m_expand->setEnabled(open && page && !page->isReadOnly() && page->lines() > 0);
+    m_newTemplate->setEnabled(!m_host.documents().browseMode);
+    const TClipPanelPos pos =
+        open ? m_panel->clipPanelPos() : clipPanelPosFromInt(m_host.options().clipbookPosition);
+    m_float->setChecked(pos == cpFloatForm);
+    m_left->setChecked(pos == cpLeftPane);
+    m_right->setChecked(pos == cpRightPane);
+    m_defaultFont->setChecked(open ? m_panel->defaultFont() : m_host.options().useDefaultFont);
+}
+
+std::string ClipbookCommands::libraryDirectory() const {
+    return templateDirFromDefault(m_host.options().defaultTemplate, configDirectory());
+}
+
+bool ClipbookCommands::installSampleLibrary(const std::string& directory, const std::string& sampleFile) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_regular_file(sampleFile, ec)) return false;
+    fs::create_directories(directory, ec);
+    for (fs::directory_iterator it(directory, ec); !ec && it != fs::directory_iterator(); it.increment(ec))
+        if (it->path().extension() == ".clb") return false;
+    if (ec) return false;
+    return fs::copy_file(sampleFile, fs::path(directory) / fs::path(sampleFile).filename(), ec) && !ec;
+}
+
+QFont ClipbookCommands::storedListFont() const {
+    QFont font = m_main->font();
+    const std::string& stored = m_host.options().listboxFont;
+    if (!stored.empty()) font.fromString(qs(stored));
+    return font;
+}
+
+void ClipbookCommands::openClipbook(bool hidden, bool focus) {
+    if (m_panel) return;
+    Options& o = m_host.options();
+    auto* panel = new TClipbookPanel(m_main, m_paster);
+    m_panel = panel;
+    panel->setClipPanelWidth(o.panelWidth);
+    if (!o.useDefaultFont) {
+        panel->setListFont(storedListFont());
+        panel->setDefaultFontFlag(false);
+    }
+    panel->openTemplates(libraryDirectory(), templateNameFromDefault(o.defaultTemplate));
+    panel->setMemoControl(m_host.currentPage());
+    panel->onClose = [this] { collectSettings(); };
+    panel->onViewChanged = [this] {
+        collectSettings();
+        m_host.refreshStatus();
+    };
+    panel->onLibraryChanged = [this] { collectSettings(); };
+    panel->setClipPanelPos(clipPanelPosFromInt(o.clipbookPosition));
+    if (hidden) panel->ownerForm()->hide();
+    o.openClipbook = true;
+    o.showClipbook = !hidden;
+    m_clipbook->setChecked(true);
+    panel->applyDocumentLook();
+    if (focus && !hidden) panel->listView()->setFocus();
+    connect(panel, &QObject::destroyed, this, [this] {
+        m_clipbook->setChecked(false);
+        m_host.options().openClipbook = false;
+        m_host.options().showClipbook = false;
+    });
+}
+
+void ClipbookCommands::collectSettings() {
+    if (!m_panel) return;
+    Options& o = m_host.options();
+    o.panelWidth = m_panel->clipPanelWidth();
+    o.clipbookPosition = m_panel->clipPanelPos();
+    o.useDefaultFont = m_panel->defaultFont();
+    if (!o.useDefaultFont) o.listboxFont = ss(m_panel->listFont().toString());
+    const std::string& hot = m_panel->templates().hotTemplate();
+    if (!hot.empty()) {
+        // Keep a directory the user gave; the configuration directory goes unsaid.
+        const std::string dir = fileutils::directoryOf(o.defaultTemplate);
+        o.defaultTemplate = dir.empty() ? hot : libraryFilePath(dir, hot);
+    }
+    o.showClipbook = !m_panel->isHiddenPane();
+}
+
+void ClipbookCommands::followDocument() {
+    if (!m_panel) return;
+    m_panel->setMemoControl(m_host.currentPage());
+    m_panel->applyDocumentLook();
+}
+
+void ClipbookCommands::shutDown() {
+    ProcessLauncher::abortWaits();
+    if (!m_panel) return;
+    collectSettings();
+    Options& o = m_host.options();
+    o.openClipbook = true;
+    o.showClipbook = !m_panel->isHiddenPane();
+    TClipbookPanel* panel = m_panel;
+    m_panel = nullptr;
+    panel->shutDown();
+}
+
+void ClipbookCommands::Clipbook1Click() {
+    if (!m_panel) {
+        openClipbook(false, true);
+        return;
+    }
+    if (m_panel->clipPanelPos() == cpFloatForm || m_panel->isHiddenPane()) {
+        m_panel->showPane();
+        m_panel->ownerForm()->activateWindow();
+        m_clipbook->setChecked(true);
+        return;
+    }
+    m_panel->closeClipbook();
+}
+
+void ClipbookCommands::ClipNClick(int n) {
+    if (!m_panel)
+        openClipbook(false, true);
+    else if (m_panel->isHiddenPane())
+        m_panel->showPane();
+    else
+        m_panel->listView()->setFocus();
+    m_panel->chooseByNumber(n);
+}
+
+void ClipbookCommands::AddtoClipbook1Click() {
+    TFilePage* page = m_host.currentPage();
+    if (!m_panel || !page || !page->hasSelection()) return;
+    const int keep = m_panel->selectedIndex();
+    m_panel->addText({}, page->selectedBytes());
+    m_panel->refreshItems(keep);
+}
+
+void ClipbookCommands::OpenTemplate1Click() {
+    const QString name = TfrmEditClipFile::run(qs(libraryDirectory()), false, m_main);
+    if (name.isEmpty()) return;
+    DocumentSet::OpenRequest request;
+    request.readOnly = m_host.documents().browseMode;
+    m_host.documents().openByName(ss(name), request);
+    m_host.refreshStatus();
+}
+
+void ClipbookCommands::NewTemplate1Click() {
+    DocumentSet& docs = m_host.documents();
+    if (docs.browseMode) return;
+    std::string title;
+    for (int n = 1;; ++n) {
+        title = "Clip" + std::to_string(n) + ".clb";
+        bool taken = false;
+        for (int i = 0; i < docs.count() && !taken; ++i)
+            taken = fileutils::fileNameOf(docs.page(i)->title()) == title;
+        if (!taken) break;
+    }
+    docs.reusePristine = false;
+    TFilePage* page = docs.newPage(title);
+    page->setClipLibrary(true);
+    docs.updateCaption(page);
+    m_host.refreshStatus();
+}
+
+void ClipbookCommands::ExpandWord1Click() {
+    TFilePage* page = m_host.currentPage();
+    if (!m_panel || !page) {
+        msg::beep();
+        return;
+    }
+    m_paster.expandWord(*page, m_panel->list());
+    m_host.refreshStatus();
+}
+
+void ClipbookCommands::setPlacement(TClipPanelPos pos) {
+    if (m_panel) {
+        m_panel->setClipPanelPos(pos);
+        return;
+    }
+    m_host.options().clipbookPosition = pos;
+}
+
+void ClipbookCommands::Font1Click() {
+    if (m_panel) {
+        m_panel->chooseFont();
+        collectSettings();
+        return;
+    }
+    Options& o = m_host.options();
+    TFilePage* page = m_host.currentPage();
+    const QFont start = o.useDefaultFont && page ? page->font() : storedListFont();
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, start, m_main, QStringLiteral("Font"));
+    if (!ok) return;
+    o.listboxFont = ss(font.toString());
+    o.useDefaultFont = false;
+}
+
+void ClipbookCommands::DefaultFont1Click() {
+    if (m_panel) {
+        m_panel->toggleDefaultFont();
+        collectSettings();
+        return;
+    }
+    Options& o = m_host.options();
+    o.useDefaultFont = !o.useDefaultFont;
+    if (!o.useDefaultFont) o.listboxFont = ss(m_main->font().toString());
+}
+
+std::string ClipbookCommands::askLibrarySaveName() {
+    return ss(TfrmEditClipFile::run(qs(libraryDirectory()), true, m_main));
+}
+
+void ClipbookCommands::librarySaved(const std::string& oldName, const std::string& newName) {
+    if (!m_panel) return;
+    TClipbookTemplates& t = m_panel->templates();
+    auto isCurrent = [&](const std::string& file) {
+        if (file.empty() || !t.hasCurrent()) return false;
+        const std::string dir = fileutils::directoryOf(file);
+        return (dir.empty() || sameDirectory(dir, t.templateDir())) &&
+               fileutils::baseName(fileutils::fileNameOf(file)) == t.hotTemplate();
+    };
+    const bool wasCurrent = isCurrent(oldName);
+    if (oldName != newName) t.updateList();
+    if (wasCurrent && oldName != newName) {
+        // The library now lives under the new name; what the Clipbook held is replaced by the file.
+        m_panel->list().setModified(false);
+        const std::string dir = fileutils::directoryOf(newName);
+        if (dir.empty() || sameDirectory(dir, t.templateDir()))
+            t.choose(fileutils::baseName(fileutils::fileNameOf(newName)));
+    } else if (isCurrent(newName)) {
+        t.loadCurrent();
+    }
+    m_panel->refreshChooser();
+    m_panel->refreshItems(-1);
+}
+
+}  // namespace sj

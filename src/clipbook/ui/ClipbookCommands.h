@@ -1,0 +1,76 @@
+#pragma once
+// The main window's Clipbook commands: open, show and close the pane, add a
+// clip from the document, choose a library by number, placement and font,
+// library files as documents, and Expand Word. Also start-up and shut-down.
+#include <QFont>
+#include <QPointer>
+
+#include <memory>
+
+#include "clipbook/ClipPanelPos.h"
+#include "clipbook/ui/ClipDialogs.h"
+#include "clipbook/ui/ClipPaster.h"
+#include "clipbook/ui/ProcessLauncher.h"
+#include "clipbook/ui/TClipbookPanel.h"
+#include "shell/ui/CommandGroup.h"
+
+class QMainWindow;
+
+namespace sj {
+
+class TQVA_FrmNotepad;
+
+class ClipbookCommands : public CommandGroup {
+    Q_OBJECT
+public:
+    // window may be null in tests that only need the pane and the commands.
+    ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNotepad* window = nullptr);
+    ~ClipbookCommands() override;
+
+    void addToMenus(MenuSet& menus) override;
+    void updateEnabled() override;
+
+    void Clipbook1Click();
+    void AddtoClipbook1Click();
+    void OpenTemplate1Click();
+    void NewTemplate1Click();
+    void ExpandWord1Click();
+    void ClipNClick(int n);
+    void setPlacement(TClipPanelPos pos);
+    void Font1Click();
+    void DefaultFont1Click();
+
+    // The single open Clipbook, null when closed.
+    TClipbookPanel* clipbook() const { return m_panel; }
+    // opened hidden: loaded for Expand Word only.
+    void openClipbook(bool hidden, bool focus);
+    void shutDown();
+    // Where the libraries are: DefaultTemplate's directory or the configuration directory.
+    std::string libraryDirectory() const;
+    // A first run gets the sample library so the Clipbook is not empty.
+    static bool installSampleLibrary(const std::string& directory, const std::string& sampleFile);
+
+    // Library pages: the name a Save As should use (empty: cancelled), and
+    // what a save means for the open Clipbook.
+    std::string askLibrarySaveName();
+    void librarySaved(const std::string& oldName, const std::string& newName);
+
+    ClipPaster& paster() { return m_paster; }
+
+private:
+    void collectSettings();
+    void followDocument();
+    QFont storedListFont() const;
+
+    QMainWindow* m_main;
+    TQVA_FrmNotepad* m_window;
+    DialogPromptHost m_prompts;
+    ProcessLauncher m_launcher;
+    ClipPaster m_paster;
+    QPointer<TClipbookPanel> m_panel;
+    QAction *m_clipbook, *m_add, *m_openTemplate, *m_newTemplate, *m_expand;
+    QAction *m_float, *m_left, *m_right, *m_font, *m_defaultFont;
+    QList<QAction*> m_clipN;
+};
+
+}  // namespace sj
