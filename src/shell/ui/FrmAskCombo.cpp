@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "shell/ui/InputBoxMaster.h"
+#include "shell/ui/KixComboBox.h"
 #include "shell/ui/MessageBoxes.h"
 
 namespace sj {
@@ -18,9 +20,12 @@ TfrmAskCombo::TfrmAskCombo(const Request& request, QWidget* parent) : QDialog(pa
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(request.label.left(120), this);
-    m_combo = new QComboBox(this);
-    m_combo->setEditable(!request.mustPick);
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    new TInputBoxMaster(this);
+    auto* combo = new TKixComboBox(this);
+    combo->setEditable(!request.mustPick);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->LimitToList = request.mustPick;
+    m_combo = combo;
     m_combo->setMinimumWidth(request.clientWidth);
     for (const Entry& e : request.entries) m_combo->addItem(e.text);
     m_combo->setCurrentIndex(request.selected);
@@ -38,6 +43,7 @@ TfrmAskCombo::TfrmAskCombo(const Request& request, QWidget* parent) : QDialog(pa
 }
 
 void TfrmAskCombo::done(int r) {
+    if (r == Accepted) static_cast<TKixComboBox*>(m_combo)->validate();
     if (r == Accepted && m_request.mustPick && m_combo->currentIndex() < 0) {
         msg::beep();
         return;

@@ -6,6 +6,9 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "shell/ui/InputBoxMaster.h"
+#include "shell/ui/KixEdit.h"
+
 namespace sj {
 namespace {
 
@@ -37,7 +40,8 @@ TfrmQuery::TfrmQuery(const Request& request, QWidget* parent) : QDialog(parent) 
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(request.label.left(120), this);
-    m_edit = new QLineEdit(request.defaultText, this);
+    new TInputBoxMaster(this);
+    m_edit = new TKixEdit(request.defaultText, this);
     m_edit->setMaxLength(request.maxLength > 0 ? request.maxLength : 255);
     m_edit->setMinimumWidth(request.clientWidth);
     if (!request.acceptedChars.isEmpty()) m_edit->setValidator(new CharFilter(request.acceptedChars, m_edit));
