@@ -1,0 +1,184 @@
+// The editor with a big document: open to text shown, save, resident memory,
+// one keystroke and one caret move at the end, on 50 MB of 1.2 million lines
+// (CR LF, LF only, Windows-1252), plus the main window's start to shown.
+// Files are made in $SJ_EDITOR_DIR when set (kept, so bench/editor.sh can time
+// the standard tools on them), else in a scratch directory.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "shell/Options.h"
+#include "shell/ui/DocumentSet.h"
+#include "shell/ui/EditCommands.h"
+#include "shell/ui/FileCommands.h"
+#include "shell/ui/FilePage.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/MessageBoxes.h"
+
+namespace {
+
+constexpr int kLines = 1'200'000;
+
+const std::string& benchDir() {
+    static const std::string dir = [] {
+        if (const char* d = std::getenv("SJ_EDITOR_DIR"); d && *d) {
+            std::filesystem::create_directories(d);
+            return std::string(d);
+        }
+        std::string tmpl = (std::filesystem::temp_directory_path() / "sj-bench-editor-XXXXXX").string();
+        std::string made = ::mkdtemp(tmpl.data());
+        static struct Cleanup {
+            std::string path;
+            ~Cleanup() { std::filesystem::remove_all(path); }
+        } cleanup{made};
+        return made;
+    }();
+    return dir;
+}
+
+// 1.2 million lines of about 42 bytes: roughly 50 MB.
+std::string makeText(const char* lineBreak, bool windows1252) {
+    std::string s;
+    s.reserve(kLines * 44);
+    const std::string filler = windows1252 ? "Caf\xE9 cr\xE8me br\xFBl\xE9\x65 \x80 and more words "
+                                           : "The quick brown fox jumps over the dog ";
+    for (int i = 0; i < kLines; ++i) {
+        s += filler.substr(0, 34);
+        s += std::to_string(1000000 + i);
+        s += lineBreak;
+    }
+    return s;
+}
+
+std::string benchFile(int kind) {
+    static const char* names[] = {"crlf.txt", "lf.txt", "cp1252.txt"};
+    const std::string path = benchDir() + "/" + names[kind];
+    if (!std::filesystem::exists(path))
+        std::ofstream(path, std::ios::binary) << makeText(kind == 1 ? "\n" : "\r\n", kind == 2);
+    return path;
+}
+
+double residentBytes() {
+    std::ifstream in("/proc/self/status");
+    std::string key;
+    while (in >> key) {
+        if (key == "VmRSS:") {
+            double kb = 0;
+            in >> kb;
+            return kb * 1024.0;
+        }
+        in.ignore(1 << 16, '\n');
+    }
+    return 0;
+}
+
+std::unique_ptr<sj::TFilePage> shownPage(const std::string& path, benchmark::State& state) {
+    sj::PageEnvironment env;
+    auto page = std::make_unique<sj::TFilePage>(env);
+    page->resize(900, 700);
+    if (!page->load(path)) state.SkipWithError("load failed");
+    page->show();
+    QApplication::processEvents();
+    return page;
+}
+
+// Open to text shown; the resident memory after the load is reported, total
+// and per byte of the file.
+void BM_Open(benchmark::State& state) {
+    const std::string path = benchFile(static_cast<int>(state.range(0)));
+    const double fileSize = static_cast<double>(std::filesystem::file_size(path));
+    double rss = 0;
+    for (auto _ : state) {
+        auto page = shownPage(path, state);
+        state.PauseTiming();
+        rss = residentBytes();
+        page.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["rss_MB"] = rss / 1e6;
+    state.counters["rss_per_file_byte"] = rss / fileSize;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fileSize));
+}
+BENCHMARK(BM_Open)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Save(benchmark::State& state) {
+    const std::string path = benchFile(static_cast<int>(state.range(0)));
+    auto page = shownPage(path, state);
+    const std::string target = benchDir() + "/saved.txt";
+    for (auto _ : state) {
+        page->replaceRange(0, 0, "x");  // a modified page, as a real save sees it
+        if (!page->save(target, true)) state.SkipWithError("save failed");
+    }
+    std::filesystem::remove(target);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_Save)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One typed character at the end, with the repaint and notifications it causes.
+void BM_KeystrokeAtEnd(benchmark::State& state) {
+    auto page = shownPage(benchFile(0), state);
+    page->setFocus();
+    page->caretToEnd();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(page.get(), Qt::Key_A);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KeystrokeAtEnd)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_CaretMoveAtEnd(benchmark::State& state) {
+    auto page = shownPage(benchFile(0), state);
+    page->setFocus();
+    page->caretToEnd();
+    QApplication::processEvents();
+    bool left = true;
+    for (auto _ : state) {
+        QTest::keyClick(page.get(), left ? Qt::Key_Left : Qt::Key_Right);
+        QApplication::processEvents();
+        left = !left;
+    }
+}
+BENCHMARK(BM_CaretMoveAtEnd)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The main window with its command groups and an empty page, up to shown.
+void BM_WindowShown(benchmark::State& state) {
+    for (auto _ : state) {
+        sj::Options options;
+        auto window = std::make_unique<sj::TQVA_FrmNotepad>(options);
+        window->addCommandGroup(new sj::FileCommands(*window));
+        window->addCommandGroup(new sj::EditCommands(*window));
+        window->documents().newPage();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) state.SkipWithError("window not shown");
+        QApplication::processEvents();
+        state.PauseTiming();
+        window->onCloseRequest = [] { return true; };
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WindowShown)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    sj::msg::setTestResponder([](const QString&, bool) { return sj::msg::Answer::No; });
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
