@@ -94,6 +94,7 @@ void TQVA_FrmNotepad::buildStatusBar() {
         l->setFrameShape(QFrame::StyledPanel);
         l->installEventFilter(this);
     }
+    statusBar()->installEventFilter(this);
     statusBar()->addWidget(m_caretPanel);
     statusBar()->addWidget(m_modePanel);
     statusBar()->addWidget(m_noticePanel, 1);
@@ -113,7 +114,9 @@ bool TQVA_FrmNotepad::eventFilter(QObject* watched, QEvent* e) {
         return true;
     }
     if (e->type() == QEvent::Enter) {
-        if (watched == m_caretPanel)
+        if (TFilePage* page = currentPage(); page && watched == page->viewport())
+            showHint(page->stateHint());
+        else if (watched == m_caretPanel)
             showHint(QStringLiteral("Caret position = line:column (double-click to jump to line)"));
         else if (watched == m_modePanel)
             showHint(m_options.internalOVR ? QStringLiteral("Status of Insert/Overwrite mode (double-click to toggle)")
@@ -142,6 +145,9 @@ void TQVA_FrmNotepad::onCurrentChanged(TFilePage* page) {
         });
         m_pageConnections[2] = connect(page, &QsciScintilla::modificationChanged, this, [this] { refreshStatus(); });
         page->setContextMenu(m_menus.value(QStringLiteral("Editor")));
+        // The page's state shows in the status bar when the mouse comes over it;
+        // worked out only then, as it counts the whole text.
+        page->viewport()->installEventFilter(this);
         page->setFocus();
     }
     refreshStatus();
@@ -154,7 +160,6 @@ void TQVA_FrmNotepad::refreshStatus() {
     const auto [line, column] = page->caretLineAndColumn();
     m_caretPanel->setText(QString::number(line) + QLatin1Char(':') + QString::number(column));
     m_modePanel->setText(page->overwrite() ? QStringLiteral("Ovr") : QStringLiteral("Ins"));
-    m_tabs->setToolTip(page->stateHint());
     updateCaption();
 }
 
