@@ -3,6 +3,7 @@
 #include "clipbook/ClipExpander.h"
 #include "clipbook/CommandClipRunner.h"
 #include "clipbook/DateFilterFieldSource.h"
+#include "clipbook/ExpandWord.h"
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/PageExpansionDocument.h"
 #include "shell/ui/FilePage.h"

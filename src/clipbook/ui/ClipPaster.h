@@ -3,11 +3,12 @@
 // through the Qt-free expander, then one replacement on the page.
 #include <string>
 
-#include "clipbook/ExpandWord.h"
 #include "clipbook/PromptHost.h"
 #include "clipbook/TClipbookList.h"
 
 namespace sj {
+
+enum class ExpandOutcome;
 
 class Launcher;
 class TFilePage;

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "clipbook/ClipTestDir.h"
+#include "clipbook/ExpandWord.h"
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
 #include "clipbook/ui/ProcessLauncher.h"
