@@ -4,6 +4,8 @@
 #include "shell/ui/EditCommands.h"
 #include "shell/ui/FileCommands.h"
 #include "shell/ui/MainWindow.h"
+#include "texttools/ui/FindCommands.h"
+#include "texttools/ui/PageSelectorCommands.h"
 #include "texttools/ui/CaseCommandGroup.h"
 #include "texttools/ui/ConvertCommandGroup.h"
 #include "texttools/ui/DateStampCommandGroup.h"
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
     return sj::runApplication(argc, argv, [](sj::TQVA_FrmNotepad& window) {
         window.addCommandGroup(new sj::FileCommands(window));
         window.addCommandGroup(new sj::EditCommands(window));
+        window.addCommandGroup(new sj::FindCommands(window));
+        window.addCommandGroup(new sj::PageSelectorCommands(window));
         window.addCommandGroup(new sj::ClipbookCommands(window, &window, &window));
         window.addCommandGroup(new sj::DateStampCommandGroup(window));
         window.addCommandGroup(new sj::LineCommandGroup(window));

@@ -1,0 +1,51 @@
+#pragma once
+// `TfrmAutoScroll`: scrolls a document line by line at reading speed.
+#include <QDialog>
+#include <QTimer>
+
+#include <cstdint>
+
+#include "texttools/AutoScroll.h"
+
+class QLineEdit;
+class QToolButton;
+
+namespace sj {
+
+class TKixRichEdit;
+
+class TfrmAutoScroll : public QDialog {
+    Q_OBJECT
+public:
+    TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent = nullptr);
+
+    void setSpeed(std::uint16_t speed);
+    std::uint16_t speed() const { return m_state.speed(); }
+    const AutoScroll& state() const { return m_state; }
+    bool timerActive() const { return m_timer.isActive(); }
+
+    void Play();
+    void Pause();
+    void Quit();
+    void Rewind();
+    void Forward();
+    // One step of the timer; tests call it directly.
+    void timerTick();
+
+    QToolButton *btnQuit, *btnPlay, *btnPause, *btnForward, *btnRewind;
+    QLineEdit* edtSpeed;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void scrollLines(long lines);
+    void setInterval();
+    void showPaused();
+
+    TKixRichEdit& m_editor;
+    AutoScroll m_state;
+    QTimer m_timer;
+};
+
+}  // namespace sj

@@ -1,0 +1,259 @@
+#include "texttools/ui/FindCommands.h"
+
+#include <QApplication>
+#include <QMenu>
+
+#include "shell/ui/AppHost.h"
+#include "shell/ui/DocumentSet.h"
+#include "shell/ui/FilePage.h"
+#include "shell/ui/FrmProcessInfo.h"
+#include "shell/ui/FrmQuery.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/MessageBoxes.h"
+#include "texttools/JumpToLine.h"
+#include "texttools/ui/FindComponent.h"
+#include "texttools/ui/ReplComponent.h"
+#include "texttools/ui/ReplDialog.h"
+
+namespace sj {
+
+namespace {
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+}  // namespace
+
+FindCommands::FindCommands(AppHost& host) : CommandGroup(host), m_docs(host.documents()) {
+    m_engine.replaceSettings().canSearchAll = true;
+    m_dlgFind = new TEnhFind(m_engine.findSettings(), host.window());
+    m_dlgFind->setParent(this);
+    m_dlgReplace = new TEnhRepl(m_engine.replaceSettings(), host.window());
+    m_dlgReplace->setParent(this);
+
+    const QString findHint = QStringLiteral("|Search for text in open documents");
+    const QString againHint =
+        QStringLiteral("|Search/Replace next occurence of string (Shift+F3 reverses search direction)");
+    const QString replaceHint = QStringLiteral("|Replace text in open documents");
+    Find2 = action(QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), findHint);
+    Find1 = action(QStringLiteral("&Find..."), {}, findHint);
+    SearchAgain1 = action(QStringLiteral("&Search Again"), QKeySequence(Qt::Key_F3), againHint);
+    FindAgain1 = action(QStringLiteral("Search A&gain"), {}, againHint);
+    SearchAgainReverse1 =
+        action(QStringLiteral("Search Again Reverse"), QKeySequence(Qt::SHIFT | Qt::Key_F3), {});
+    Replace2 = action(QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_R), replaceHint);
+    Replace1 = action(QStringLiteral("&Replace..."), {}, replaceHint);
+    JumptoLine1 =
+        action(QStringLiteral("&Jump to Line..."), {}, QStringLiteral("|Jump to specified line number"));
+    for (QAction* a : {Find2, Find1}) connect(a, &QAction::triggered, this, &FindCommands::Find1Click);
+    for (QAction* a : {SearchAgain1, FindAgain1})
+        connect(a, &QAction::triggered, this, &FindCommands::FindAgain1Click);
+    connect(SearchAgainReverse1, &QAction::triggered, this, &FindCommands::SearchAgainReverse1Click);
+    for (QAction* a : {Replace2, Replace1})
+        connect(a, &QAction::triggered, this, &FindCommands::Replace1Click);
+    connect(JumptoLine1, &QAction::triggered, this, &FindCommands::PCaretPosDblClick);
+
+    connect(m_dlgFind, &TEnhFind::find, this, &FindCommands::dlgFindFind);
+    connect(m_dlgFind, &TEnhFind::gotoStart, this, &FindCommands::dlgGotoStart);
+    connect(m_dlgFind, &TEnhFind::closed, this, &FindCommands::updateEnabled);
+    connect(m_dlgReplace, &TEnhRepl::find, this, &FindCommands::dlgReplaceFind);
+    connect(m_dlgReplace, &TEnhRepl::gotoStart, this, &FindCommands::dlgGotoStart);
+    connect(m_dlgReplace, &TEnhRepl::closed, this, &FindCommands::updateEnabled);
+    connect(m_dlgReplace, &TEnhRepl::replaceCheck, this, &FindCommands::dlgReplaceReplaceCheck);
+    connect(m_dlgReplace, &TEnhRepl::replace, this, &FindCommands::dlgReplaceReplace);
+    connect(m_dlgReplace, &TEnhRepl::replaceAll, this, &FindCommands::dlgReplaceReplaceAll);
+    // Typing into an empty page must make Find available at once.
+    connect(&host.documents(), &DocumentSet::pageEdited, this, &FindCommands::updateEnabled);
+    connect(&host.documents(), &DocumentSet::currentChanged, this, &FindCommands::updateEnabled);
+
+    if (auto* main = dynamic_cast<TQVA_FrmNotepad*>(host.window()))
+        main->onJumpToLine = [this] { PCaretPosDblClick(); };
+    updateEnabled();
+}
+
+FindCommands::~FindCommands() = default;
+
+void FindCommands::addToMenus(MenuSet& menus) {
+    if (QMenu* m = menus.menu(QStringLiteral("Search"))) {
+        m->addAction(Find2);
+        m->addAction(SearchAgain1);
+        m->addAction(SearchAgainReverse1);
+        m->addAction(Replace2);
+        m->addSeparator();
+        m->addAction(JumptoLine1);
+    }
+    if (QMenu* m = menus.menu(QStringLiteral("Editor"))) {
+        m->addAction(Find1);
+        m->addAction(FindAgain1);
+        m->addAction(Replace1);
+    }
+}
+
+void FindCommands::updateEnabled() {
+    const bool find = FindEngine::findEnabled(m_docs);
+    Find2->setEnabled(find);
+    Find1->setEnabled(find);
+    const bool again = m_engine.searchAgainEnabled(m_docs);
+    SearchAgain1->setEnabled(again);
+    FindAgain1->setEnabled(again);
+    SearchAgainReverse1->setEnabled(m_engine.searchAgainReverseEnabled(m_docs));
+    const bool replace = FindEngine::replaceEnabled(m_docs);
+    Replace2->setEnabled(replace);
+    Replace1->setEnabled(replace);
+    TFilePage* page = m_host.currentPage();
+    JumptoLine1->setEnabled(page && page->displayLineCount() > 0);
+}
+
+void FindCommands::report(const FindOutcome& outcome) {
+    if (!outcome.message.empty()) msg::info(q(outcome.message));
+    m_host.refreshStatus();
+    updateEnabled();
+}
+
+void FindCommands::Find1Click() {
+    TFilePage* page = m_host.currentPage();
+    if (!page || !FindEngine::findEnabled(m_docs)) return;
+    if (m_dlgReplace->isOpen()) m_dlgReplace->close();
+    const DialogCommand cmd = m_engine.Find1Click(m_docs, m_dlgFind->isOpen(), page->overwrite());
+    if (cmd.focusFindNextOnly) {
+        m_dlgFind->focusFindNext();
+        return;
+    }
+    if (m_host.stayOnTop() && !m_dlgFind->isOpen())
+        m_dlgFind->openModal();
+    else
+        m_dlgFind->openModeless();
+}
+
+void FindCommands::Replace1Click() {
+    TFilePage* page = m_host.currentPage();
+    if (!page || !FindEngine::replaceEnabled(m_docs)) return;
+    if (m_dlgFind->isOpen()) m_dlgFind->close();
+    const DialogCommand cmd = m_engine.Replace1Click(m_docs, m_dlgReplace->isOpen(), page->overwrite());
+    if (cmd.focusFindNextOnly) {
+        m_dlgReplace->focusFindNext();
+        return;
+    }
+    if (m_dlgReplace->isOpen()) {
+        m_dlgReplace->openModeless();
+        m_dlgReplace->replaceWindow()->setReplaceEnabled(m_engine.replaceSettings().replaceEnabled);
+    } else if (m_host.stayOnTop()) {
+        m_dlgReplace->openModal();
+    } else {
+        m_dlgReplace->openModeless();
+    }
+}
+
+void FindCommands::dlgFindFind() {
+    report(m_engine.dlgFindFind(m_docs));
+}
+
+void FindCommands::FindAgain1Click() {
+    if (!m_engine.searchAgainEnabled(m_docs)) return;
+    report(m_engine.FindAgain1Click(m_docs));
+}
+
+void FindCommands::SearchAgainReverse1Click() {
+    if (!m_engine.searchAgainReverseEnabled(m_docs)) return;
+    report(m_engine.SearchAgainReverse1Click(m_docs));
+    // An open dialog shows the direction now in force.
+    if (TfrmSearch* w =
+            m_engine.lastDialog() == LastDialog::Replace ? m_dlgReplace->window() : m_dlgFind->window())
+        w->loadFrom(m_engine.lastSettings());
+}
+
+void FindCommands::dlgReplaceFind() {
+    report(m_replaceEngine.dlgReplaceFind(m_docs, true));
+    dlgReplaceReplaceCheck();
+}
+
+void FindCommands::dlgReplaceReplaceCheck() {
+    TfrmReplace* w = m_dlgReplace->replaceWindow();
+    if (!w) return;
+    const bool ok = m_replaceEngine.dlgReplaceReplaceCheck(m_docs);
+    w->setReplaceEnabled(ok);
+    if (!ok) w->focusFindNext();
+}
+
+void FindCommands::dlgReplaceReplace() {
+    const ReplaceStepOutcome step = m_replaceEngine.replaceAndFindNext(m_docs);
+    if (!step.replace.message.empty()) msg::info(q(step.replace.message), step.replace.beep);
+    m_host.refreshStatus();
+    updateEnabled();
+    if (TfrmReplace* w = m_dlgReplace->replaceWindow()) {
+        w->setReplaceEnabled(step.nextFound);
+        if (!step.nextFound) w->focusFindNext();
+    }
+}
+
+bool FindCommands::replaceAllProgress(std::size_t done, std::size_t total) {
+    if (total < progressThreshold) return true;
+    if (!m_progressOpen) {
+        if (!m_progress) {
+            m_progress = new TfrmProcessInfo(m_host.window());
+            // Nothing may edit the documents while their text is being read.
+            m_progress->setWindowModality(Qt::ApplicationModal);
+        }
+        m_progress->open(QStringLiteral("Replace All"), QStringLiteral("Replacing text..."), 0,
+                         static_cast<qint64>(total));
+        m_progressOpen = true;
+    }
+    m_progress->stepTo(static_cast<qint64>(done));
+    return !m_progress->cancelled();
+}
+
+void FindCommands::dlgReplaceReplaceAll() {
+    m_dlgReplace->setReplacingAll(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ReplaceAllOutcome out = m_replaceEngine.dlgReplaceReplaceAll(
+        m_docs, [this](std::size_t done, std::size_t total) { return replaceAllProgress(done, total); });
+    if (m_progressOpen) {
+        m_progress->close();
+        m_progressOpen = false;
+    }
+    QApplication::restoreOverrideCursor();
+    m_dlgReplace->setReplacingAll(false);
+    TfrmReplace* w = m_dlgReplace->replaceWindow();
+    if (w) w->setHint(q(out.hint));
+    if (!out.message.empty()) msg::info(q(out.message), out.beep);
+    m_host.refreshStatus();
+    updateEnabled();
+    if (w) {
+        w->setReplaceEnabled(false);
+        if (!m_dlgReplace->shownModally()) w->activateWindow();
+    }
+}
+
+void FindCommands::dlgGotoStart(bool up) {
+    TFilePage* page = m_host.currentPage();
+    if (!page) return;
+    if (up)
+        page->caretToEnd();
+    else
+        page->caretToStart();
+    page->ensureCursorVisible();
+    m_host.refreshStatus();
+}
+
+void FindCommands::PCaretPosDblClick() {
+    TFilePage* page = m_host.currentPage();
+    if (!page) return;
+    const int lineCount = page->displayLineCount();
+    if (lineCount <= 0) return;
+    const int current = page->caretLineAndColumn().first;
+    TfrmQuery::Request request;
+    request.caption = QString::fromLatin1(jumptoline::kCaption);
+    request.label = q(jumptoline::prompt(static_cast<std::size_t>(lineCount)));
+    request.clientWidth = jumptoline::kClientWidth;
+    request.maxLength = static_cast<int>(jumptoline::kMaxLength);
+    request.defaultText = QString::number(current);
+    request.acceptedChars = QStringLiteral("0123456789");
+    QString text;
+    if (!TfrmQuery::query(request, text, m_host.window())) return;
+    const auto line = jumptoline::target(text.toStdString(), static_cast<std::size_t>(lineCount),
+                                         static_cast<std::size_t>(current));
+    if (!line) return;
+    page->goTo(static_cast<int>(*line), 1);
+    m_host.refreshStatus();
+}
+
+}  // namespace sj

@@ -1,0 +1,53 @@
+#include "texttools/ui/FindPageDocument.h"
+
+#include "shell/ui/DocumentSet.h"
+#include "shell/ui/FilePage.h"
+
+namespace sj {
+
+std::string_view FindPageDocument::text() const {
+    return m_page->textView();
+}
+
+std::size_t FindPageDocument::selectionStart() const {
+    return static_cast<std::size_t>(m_page->selStart());
+}
+
+std::size_t FindPageDocument::selectionLength() const {
+    return static_cast<std::size_t>(m_page->selLength());
+}
+
+void FindPageDocument::select(std::size_t pos, std::size_t length) {
+    m_page->setSel(static_cast<Pos>(pos), static_cast<Pos>(length));
+    m_page->ensureCursorVisible();
+}
+
+bool FindPageDocument::readOnly() const {
+    return m_page->isReadOnly();
+}
+
+void FindPageDocument::replaceRange(std::size_t pos, std::size_t length, std::string_view with) {
+    m_page->replaceRange(static_cast<Pos>(pos), static_cast<Pos>(length), with);
+}
+
+std::size_t FindPageSet::count() const {
+    return static_cast<std::size_t>(std::max(0, m_docs.count()));
+}
+
+std::size_t FindPageSet::currentIndex() const {
+    return static_cast<std::size_t>(std::max(0, m_docs.currentIndex()));
+}
+
+FindDocument& FindPageSet::document(std::size_t index) {
+    TFilePage* page = m_docs.page(static_cast<int>(index));
+    if (m_adapters.size() <= index) m_adapters.resize(index + 1);
+    if (!m_adapters[index] || m_adapters[index]->page() != page)
+        m_adapters[index] = std::make_unique<FindPageDocument>(page);
+    return *m_adapters[index];
+}
+
+void FindPageSet::activate(std::size_t index) {
+    m_docs.select(static_cast<int>(index));
+}
+
+}  // namespace sj

@@ -1,0 +1,39 @@
+#pragma once
+// `TfrmReplace`: the find and replace dialog window.
+#include "texttools/ui/SearchDialog.h"
+
+namespace sj {
+
+class TfrmReplace : public TfrmSearch {
+    Q_OBJECT
+public:
+    explicit TfrmReplace(bool canSearchAll, QWidget* parent = nullptr);
+
+    void loadFrom(const FindSettings& settings) override;
+    void storeTo(FindSettings& settings) const override;
+    void setReplaceEnabled(bool on);
+    // The count line ("N replacement(s) made!").
+    void setHint(const QString& text);
+    QString hint() const;
+
+    SearchTokenCombo* cmbReplace;
+    QPushButton* btnReplace;
+    QPushButton* btnReplaceAll;
+
+signals:
+    void replaceRequested();
+    void replaceAllRequested();
+    // The window became active again while Replace was enabled.
+    void replaceCheckRequested();
+
+protected:
+    void searchTextChanged() override;
+    void changeEvent(QEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void scopeChanged();
+    QLabel* m_hint;
+};
+
+}  // namespace sj

@@ -1,0 +1,23 @@
+#pragma once
+// Editable drop-down of the find and replace dialogs: a paste puts the
+// clipboard text in token form, so line breaks and tabs stay searchable.
+#include <QComboBox>
+#include <QStringList>
+
+namespace sj {
+
+class SearchTokenCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit SearchTokenCombo(QWidget* parent = nullptr);
+
+    // Replaces the entries, keeping the text being typed.
+    void setHistory(const QStringList& items);
+    // Inserts clipboard text, converted, at the caret of the box.
+    void pasteTokens(const QString& clipboard);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
+}  // namespace sj

@@ -1,0 +1,253 @@
+// The find and replace commands driven through their dialogs, over real pages.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "FindTestWindow.h"
+#include "shell/ui/FrmProcessInfo.h"
+#include "shell/ui/FrmQuery.h"
+#include "texttools/ui/FindCommands.h"
+#include "texttools/ui/FindComponent.h"
+#include "texttools/ui/ReplComponent.h"
+#include "texttools/ui/ReplDialog.h"
+#include "texttools/ui/SearchTokenCombo.h"
+
+namespace sj {
+namespace {
+
+using test::FindTestWindow;
+using test::shownMessages;
+
+struct Fixture {
+    FindTestWindow w;
+    FindCommands* cmds;
+    explicit Fixture(const std::vector<std::string>& texts) : w(texts) {
+        cmds = new FindCommands(*w.window);
+        w.window->addCommandGroup(cmds);
+    }
+    TfrmSearch* openFind(const QString& token, bool all) {
+        cmds->Find1Click();
+        TfrmSearch* dlg = cmds->dlgFind().window();
+        dlg->cmbFind->setEditText(token);
+        dlg->cbxAll->setChecked(all);
+        return dlg;
+    }
+    TfrmReplace* openReplace(const QString& token, const QString& with, bool all) {
+        cmds->Replace1Click();
+        TfrmReplace* dlg = cmds->dlgReplace().replaceWindow();
+        dlg->cmbFind->setEditText(token);
+        dlg->cmbReplace->setEditText(with);
+        dlg->cbxAll->setChecked(all);
+        return dlg;
+    }
+};
+
+TEST(FindCommands, FindNextVisitsTheOtherPagesInTabOrderAndStopsAtTheStart) {
+    Fixture f({"one cat\r\n", "cat at top, then x here", "cat three\r\n"});
+    f.w.docs().select(1);
+    f.w.page(1)->setCaret(12);  // after the first cat of page 2
+    TfrmSearch* dlg = f.openFind(QStringLiteral("cat"), true);
+    ASSERT_TRUE(dlg->btnFindNext->isEnabled());
+
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.docs().currentIndex(), 2);
+    EXPECT_EQ(f.w.page(2)->selStart(), 0);
+    EXPECT_EQ(f.w.selected(2), "cat");
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.docs().currentIndex(), 0);
+    EXPECT_EQ(f.w.page(0)->selStart(), 4);
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.docs().currentIndex(), 1);
+    EXPECT_EQ(f.w.page(1)->selStart(), 0);
+    EXPECT_TRUE(shownMessages().isEmpty());
+}
+
+TEST(FindCommands, FindInOnePageDoesNotWrapAndQuotesTheDecodedText) {
+    Fixture f({"a\tb cat\r\nmore"});
+    f.w.page(0)->setCaret(5);
+    TfrmSearch* dlg = f.openFind(QStringLiteral("a^Tb"), false);
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.selected(0), "");
+    ASSERT_EQ(shownMessages().size(), 1);
+    EXPECT_EQ(shownMessages().front(), QStringLiteral("\"a\tb\" not found!"));
+}
+
+TEST(FindCommands, FindTakesTheSelectionAsTokensAndASecondCtrlFOnlyMovesTheFocus) {
+    Fixture f({"x\ty\r\nx\ty"});
+    f.w.page(0)->setSel(1, 1);
+    f.cmds->Find1Click();
+    TfrmSearch* dlg = f.cmds->dlgFind().window();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("^T"));
+
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.page(0)->selStart(), 6);
+    dlg->cmbFind->setEditText(QStringLiteral("typed"));
+    f.cmds->Find1Click();  // the selection is still a match: nothing is refilled
+    EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("typed"));
+}
+
+TEST(FindCommands, SearchAgainReverseTurnsTheDirectionForGood) {
+    Fixture f({"cat cat cat"});
+    TfrmSearch* dlg = f.openFind(QStringLiteral("cat"), false);
+    dlg->btnFindNext->click();
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.page(0)->selStart(), 4);
+    f.cmds->dlgFind().close();
+    f.cmds->updateEnabled();
+    ASSERT_TRUE(f.cmds->SearchAgainReverse1->isEnabled());
+    f.cmds->SearchAgainReverse1->trigger();
+    EXPECT_EQ(f.w.page(0)->selStart(), 0);
+    f.w.page(0)->setCaret(11);
+    f.cmds->SearchAgain1->trigger();
+    EXPECT_EQ(f.w.page(0)->selStart(), 8);
+}
+
+TEST(FindCommands, DialogTextOptionsAndHistorySurviveClosing) {
+    Fixture f({"Cat cat"});
+    TfrmSearch* dlg = f.openFind(QStringLiteral("cat"), false);
+    dlg->cbxMatchCase->setChecked(true);
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.page(0)->selStart(), 4);
+    dlg->btnCancel->click();
+    EXPECT_FALSE(f.cmds->dlgFind().isOpen());
+    EXPECT_TRUE(f.cmds->engine().findSettings().options.matchCase());
+    EXPECT_EQ(f.cmds->engine().findSettings().findList.items().front(), "cat");
+
+    f.w.page(0)->setCaret(0);
+    f.cmds->Find1Click();
+    dlg = f.cmds->dlgFind().window();
+    EXPECT_TRUE(dlg->cbxMatchCase->isChecked());
+    EXPECT_EQ(dlg->cmbFind->count(), 1);
+}
+
+TEST(FindCommands, EnablingFollowsThePageAndTheSearchText) {
+    Fixture f({""});
+    f.cmds->updateEnabled();
+    EXPECT_FALSE(f.cmds->Find2->isEnabled());
+    EXPECT_FALSE(f.cmds->JumptoLine1->isEnabled());
+    f.w.page(0)->replaceRange(0, 0, "text");
+    f.cmds->updateEnabled();
+    EXPECT_TRUE(f.cmds->Find2->isEnabled());
+    EXPECT_FALSE(f.cmds->SearchAgain1->isEnabled());
+    f.w.page(0)->setReadOnly(true);
+    f.cmds->updateEnabled();
+    EXPECT_FALSE(f.cmds->Replace2->isEnabled());
+}
+
+TEST(ReplaceCommands, ReplaceAllIsOneUndoStepAndReportsTheCount) {
+    Fixture f({"cat and cat\r\nand cat"});
+    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog^P"), false);
+    ASSERT_TRUE(dlg->btnReplaceAll->isEnabled());
+    dlg->btnReplaceAll->click();
+    EXPECT_EQ(f.w.text(0), "dog\r\n and dog\r\n\r\nand dog\r\n");
+    EXPECT_EQ(dlg->hint(), QStringLiteral("3 replacement(s) made!"));
+    EXPECT_FALSE(dlg->btnReplace->isEnabled());
+    f.w.page(0)->undo();
+    EXPECT_EQ(f.w.text(0), "cat and cat\r\nand cat");
+}
+
+TEST(ReplaceCommands, ReplaceAllPassesOverReadOnlyPagesAndEndsWhenReplacingWithItself) {
+    Fixture f({"cat", "cat", "a cat"});
+    f.w.page(1)->setReadOnly(true);
+    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), true);
+    dlg->btnReplaceAll->click();
+    EXPECT_EQ(f.w.text(0), "dog");
+    EXPECT_EQ(f.w.text(1), "cat");
+    EXPECT_EQ(f.w.text(2), "a dog");
+    EXPECT_EQ(dlg->hint(), QStringLiteral("2 replacement(s) made!"));
+
+    dlg->cmbFind->setEditText(QStringLiteral("dog"));
+    dlg->cmbReplace->setEditText(QStringLiteral("dog"));
+    dlg->btnReplaceAll->click();
+    EXPECT_EQ(dlg->hint(), QStringLiteral("0 replacement(s) made!"));
+    EXPECT_EQ(shownMessages().back(), QStringLiteral("\"dog\" not found!"));
+}
+
+TEST(ReplaceCommands, SelectedWordIsReplacedAndTheNextOneSelected) {
+    Fixture f({"red fox, red hen, blue"});
+    f.w.page(0)->setSel(0, 3);
+    f.cmds->Replace1Click();
+    TfrmReplace* dlg = f.cmds->dlgReplace().replaceWindow();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("red"));
+    EXPECT_TRUE(dlg->btnReplace->isEnabled());
+    dlg->cmbReplace->setEditText(QStringLiteral("tan"));
+    dlg->btnReplace->click();
+    EXPECT_EQ(f.w.text(0), "tan fox, red hen, blue");
+    EXPECT_EQ(f.w.page(0)->selStart(), 9);
+    EXPECT_TRUE(dlg->btnReplace->isEnabled());
+    dlg->btnReplace->click();
+    EXPECT_EQ(f.w.text(0), "tan fox, tan hen, blue");
+    EXPECT_FALSE(dlg->btnReplace->isEnabled());
+    EXPECT_TRUE(shownMessages().isEmpty());
+}
+
+TEST(ReplaceCommands, ReplaceInAReadOnlyPageIsRefused) {
+    Fixture f({"red red"});
+    f.w.page(0)->setSel(0, 3);
+    f.cmds->Replace1Click();
+    TfrmReplace* dlg = f.cmds->dlgReplace().replaceWindow();
+    f.w.page(0)->setReadOnly(true);
+    dlg->btnReplace->click();
+    EXPECT_EQ(f.w.text(0), "red red");
+    ASSERT_FALSE(shownMessages().isEmpty());
+    EXPECT_EQ(shownMessages().front(), QStringLiteral("This document is Read-Only, cannot replace text!"));
+}
+
+TEST(ReplaceCommands, OpeningOneDialogClosesTheOther) {
+    Fixture f({"abc"});
+    f.cmds->Find1Click();
+    EXPECT_TRUE(f.cmds->dlgFind().isOpen());
+    f.cmds->Replace1Click();
+    EXPECT_FALSE(f.cmds->dlgFind().isOpen());
+    EXPECT_TRUE(f.cmds->dlgReplace().isOpen());
+    f.cmds->Find1Click();
+    EXPECT_FALSE(f.cmds->dlgReplace().isOpen());
+}
+
+TEST(ReplaceCommands, CancelledReplaceAllLeavesThePageAsItWas) {
+    std::string big;
+    for (int i = 0; i < 300000; ++i) big += "cat cat\r\n";
+    Fixture f({big});
+    f.cmds->progressThreshold = 0;
+    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), false);
+    // The progress window serves events; this one presses its Cancel.
+    QTimer::singleShot(0, [] { TfrmProcessInfo::s_cancelled = true; });
+    dlg->btnReplaceAll->click();
+    EXPECT_EQ(f.w.text(0), big);
+    EXPECT_EQ(dlg->hint(), QStringLiteral("0 replacement(s) made!"));
+}
+
+QString g_jumpAnswer;
+QString g_jumpPrompt;
+bool answerJump(const TfrmQuery::Request& request, QString& text) {
+    g_jumpPrompt = request.label;
+    EXPECT_EQ(request.acceptedChars, QStringLiteral("0123456789"));
+    EXPECT_EQ(request.maxLength, 10);
+    text = g_jumpAnswer;
+    return true;
+}
+
+TEST(JumpToLine, ClampsToTheDocumentAndNamesTheRange) {
+    Fixture f({"one\r\ntwo\r\nthree\r\n"});
+    TfrmQuery::setTestResponder(&answerJump);
+    f.w.page(0)->setCaret(5);
+    g_jumpAnswer = QStringLiteral("99");
+    f.cmds->PCaretPosDblClick();
+    EXPECT_EQ(g_jumpPrompt, QStringLiteral("Jump to line [1 to 3]"));
+    EXPECT_EQ(f.w.page(0)->selStart(), 10);
+    g_jumpAnswer = QStringLiteral("0");
+    f.cmds->PCaretPosDblClick();
+    EXPECT_EQ(f.w.page(0)->selStart(), 0);
+    g_jumpAnswer = QString();
+    f.w.page(0)->setCaret(6);
+    f.cmds->PCaretPosDblClick();
+    EXPECT_EQ(f.w.page(0)->selStart(), 6);
+    TfrmQuery::setTestResponder(nullptr);
+}
+
+}  // namespace
+}  // namespace sj
