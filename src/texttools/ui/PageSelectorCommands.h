@@ -3,10 +3,10 @@
 #include <QPointer>
 
 #include "shell/ui/CommandGroup.h"
+#include "texttools/ui/PageSelector.h"
 
 namespace sj {
 
-class TfrmPageSelector;
 
 class PageSelectorCommands : public CommandGroup {
     Q_OBJECT
