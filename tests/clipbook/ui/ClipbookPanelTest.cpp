@@ -40,6 +40,7 @@ protected:
         dir.write("Alpha.clb", "=MultiLine\r\n\r\nH=run\r\n^!true\r\n\r\nH=sig\r\nRegards\r\n");
         dir.write("Beta.clb", "=MultiLine\r\n\r\nH=one\r\n1\r\n");
         main.setCentralWidget(page);
+        main.show();
         panel = new TClipbookPanel(&main, paster);
         panel->openTemplates(dir.path(), "Alpha");
         panel->setMemoControl(page);
