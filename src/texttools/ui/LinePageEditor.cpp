@@ -78,7 +78,8 @@ void LinePageEditor::setSelection(Selection sel) {
 
 void LinePageEditor::replaceSelection(std::string_view replacement) {
     const Pos start = m_page.selStart();
-    m_page.replaceRange(start, m_page.selLength(), replacement);
+    // The component refuses a null text pointer, which an empty view may carry.
+    m_page.replaceRange(start, m_page.selLength(), replacement.empty() ? std::string_view("") : replacement);
     m_page.setCaret(start + static_cast<Pos>(replacement.size()));
 }
 
