@@ -651,9 +651,8 @@ int TClipbookPanel::clipPanelWidth() const {
 }
 
 void TClipbookPanel::setClipPanelPos(TClipPanelPos pos) {
-    if (pos == m_pos && (pos != cpFloatForm || m_form->isFloating()) &&
-        (pos == cpFloatForm || !m_form->isFloating()))
-        return;
+    if (m_placed && pos == m_pos && m_form->isFloating() == (pos == cpFloatForm)) return;
+    m_placed = true;
     m_closing = true;  // the dock signals below are our own doing
     const int w = m_width > 0 ? m_width : (width() > 0 ? width() : 134);
     if (pos == cpFloatForm) {

@@ -165,6 +165,7 @@ private:
     int m_width = 0;
     bool m_defaultFont = true;
     bool m_floatPlaced = false;
+    bool m_placed = false;  // shown in some placement at least once
     bool m_closing = false;
     bool m_editorWordWrap = true;  // the item editor's, kept while the program runs
     QMenu* m_listMenu;
