@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -112,8 +113,8 @@ void TfrmReplace::changeEvent(QEvent* e) {
 }
 
 void TfrmReplace::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (childAt(e->position().toPoint()) == nullptr) btnReplace->setEnabled(false);
     TfrmSearch::mouseDoubleClickEvent(e);
-    btnReplace->setEnabled(false);
 }
 
 }  // namespace sj

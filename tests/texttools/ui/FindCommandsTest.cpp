@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 
 #include "FindTestWindow.h"
 #include "shell/ui/FrmProcessInfo.h"
@@ -247,6 +249,44 @@ TEST(JumpToLine, ClampsToTheDocumentAndNamesTheRange) {
     f.cmds->PCaretPosDblClick();
     EXPECT_EQ(f.w.page(0)->selStart(), 6);
     TfrmQuery::setTestResponder(nullptr);
+}
+
+}  // namespace
+}  // namespace sj
+
+namespace sj {
+namespace {
+
+TEST(FindDialog, EnterFindsAndUpwardsReachesTheFirstCharacter) {
+    Fixture f({"cat and cat"});
+    f.w.window->show();
+    f.w.page(0)->setCaret(6);
+    TfrmSearch* dlg = f.openFind(QStringLiteral("CAT"), false);
+    dlg->rbUp->setChecked(true);
+    QApplication::setActiveWindow(dlg);
+    dlg->cmbFind->setFocus();
+    QTest::keyClick(dlg->cmbFind, Qt::Key_Return);
+    EXPECT_EQ(f.w.page(0)->selStart(), 0);
+    EXPECT_EQ(f.w.selected(0), "cat");
+}
+
+TEST(FindDialog, DoubleClickOnTheBackgroundPutsTheCaretAtTheEndForUp) {
+    Fixture f({"some text"});
+    f.w.page(0)->setCaret(4);
+    TfrmSearch* dlg = f.openFind(QStringLiteral("x"), false);
+    dlg->rbUp->setChecked(true);
+    dlg->resize(dlg->sizeHint());
+    const QPoint corner(dlg->width() - 2, dlg->height() - 2);
+    ASSERT_EQ(dlg->childAt(corner), nullptr);
+    QTest::mouseDClick(dlg, Qt::LeftButton, Qt::NoModifier, corner);
+    EXPECT_EQ(f.w.page(0)->selStart(), 9);
+}
+
+TEST(FindDialog, PastingPutsLineBreaksAndTabsInTokenForm) {
+    Fixture f({"x"});
+    TfrmSearch* dlg = f.openFind(QString(), false);
+    dlg->cmbFind->pasteTokens(QStringLiteral("a\r\nb\tc^t"));
+    EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("a^Pb^Tc^^t"));
 }
 
 }  // namespace
