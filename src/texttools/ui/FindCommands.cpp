@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QRadioButton>
 
 #include "shell/ui/AppHost.h"
 #include "shell/ui/DocumentSet.h"
@@ -157,8 +158,11 @@ void FindCommands::SearchAgainReverse1Click() {
     report(m_engine.SearchAgainReverse1Click(m_docs));
     // An open dialog shows the direction now in force.
     if (TfrmSearch* w =
-            m_engine.lastDialog() == LastDialog::Replace ? m_dlgReplace->window() : m_dlgFind->window())
-        w->loadFrom(m_engine.lastSettings());
+            m_engine.lastDialog() == LastDialog::Replace ? m_dlgReplace->window() : m_dlgFind->window()) {
+        const bool down = m_engine.lastSettings().options.down();
+        w->rbDown->setChecked(down);
+        w->rbUp->setChecked(!down);
+    }
 }
 
 void FindCommands::dlgReplaceFind() {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -287,6 +288,43 @@ TEST(FindDialog, PastingPutsLineBreaksAndTabsInTokenForm) {
     TfrmSearch* dlg = f.openFind(QString(), false);
     dlg->cmbFind->pasteTokens(QStringLiteral("a\r\nb\tc^t"));
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("a^Pb^Tc^^t"));
+}
+
+}  // namespace
+}  // namespace sj
+
+namespace sj {
+namespace {
+
+TEST(ReplaceDialog, AllDocumentsForcesDownwardsAndAReverseSearchShowsInTheOpenDialog) {
+    Fixture f({"cat cat"});
+    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), false);
+    dlg->rbUp->setChecked(true);
+    dlg->cbxAll->setChecked(true);
+    EXPECT_TRUE(dlg->rbDown->isChecked());
+    EXPECT_FALSE(dlg->rdgDirection->isEnabled());
+    dlg->cbxAll->setChecked(false);
+    EXPECT_TRUE(dlg->rdgDirection->isEnabled());
+
+    dlg->btnFindNext->click();
+    EXPECT_EQ(f.w.page(0)->selStart(), 0);
+    EXPECT_TRUE(dlg->btnReplace->isEnabled());
+    f.w.page(0)->setCaret(7);
+    f.cmds->SearchAgainReverse1Click();
+    EXPECT_EQ(f.w.page(0)->selStart(), 4);
+    EXPECT_TRUE(dlg->rbUp->isChecked());
+    EXPECT_EQ(dlg->cmbReplace->currentText(), QStringLiteral("dog"));
+}
+
+TEST(JumpToLine, TheStatusBarCaretPanelAsksForTheLine) {
+    Fixture f({"a\r\nb\r\n"});
+    ASSERT_TRUE(static_cast<bool>(f.w.window->onJumpToLine));
+    TfrmQuery::setTestResponder(&answerJump);
+    g_jumpAnswer = QStringLiteral("2");
+    f.w.window->onJumpToLine();
+    EXPECT_EQ(f.w.page(0)->selStart(), 3);
+    EXPECT_EQ(g_jumpPrompt, QStringLiteral("Jump to line [1 to 2]"));
+    TfrmQuery::setTestResponder(nullptr);
 }
 
 }  // namespace
