@@ -30,7 +30,7 @@ std::size_t lineEndOf(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-TextRange widenToWords(std::string_view text, TextRange sel) {
+WordSpan widenToWords(std::string_view text, WordSpan sel) {
     std::size_t s = std::min(sel.start, text.size());
     std::size_t e = std::min(std::max(sel.end, s), text.size());
 
@@ -68,10 +68,10 @@ int lookupClipTitle(const TClipbookList& list, std::string_view word) {
     return -1;
 }
 
-ExpandWordResult expandWord(std::string_view text, TextRange selection, const TClipbookList& list,
+ExpandWordResult expandWord(std::string_view text, WordSpan selection, const TClipbookList& list,
                             bool readOnly) {
     ExpandWordResult result;
-    TextRange sel{std::min(selection.start, text.size()), std::min(selection.end, text.size())};
+    WordSpan sel{std::min(selection.start, text.size()), std::min(selection.end, text.size())};
     if (sel.end < sel.start) std::swap(sel.start, sel.end);
 
     if (sel.start == sel.end) {

@@ -8,15 +8,15 @@
 
 namespace sj {
 
-struct TextRange {
+struct WordSpan {
     std::size_t start = 0;
     std::size_t end = 0;
-    friend bool operator==(const TextRange&, const TextRange&) = default;
+    friend bool operator==(const WordSpan&, const WordSpan&) = default;
 };
 
 // The selection widened to whole words, each end moving only within its own
 // line. text is the editor's UTF-8 with CR LF breaks; positions are byte offsets.
-TextRange widenToWords(std::string_view text, TextRange selection);
+WordSpan widenToWords(std::string_view text, WordSpan selection);
 
 // The item for a word: exact title, else title equal ignoring case, else the
 // first title (in list order) that begins with the word ignoring case; -1 when
@@ -32,11 +32,11 @@ enum class ExpandOutcome {
 
 struct ExpandWordResult {
     ExpandOutcome outcome = ExpandOutcome::NoWord;
-    TextRange selection;  // what the editor selects: the word, or the single character tried
+    WordSpan selection;  // what the editor selects: the word, or the single character tried
     int itemIndex = -1;
 };
 
-ExpandWordResult expandWord(std::string_view text, TextRange selection, const TClipbookList& list,
+ExpandWordResult expandWord(std::string_view text, WordSpan selection, const TClipbookList& list,
                             bool readOnly = false);
 
 }  // namespace sj

@@ -12,7 +12,7 @@ TClipbookList library(std::string_view text) {
 }
 
 std::string wordAt(std::string_view text, std::size_t start, std::size_t end) {
-    TextRange r = widenToWords(text, {start, end});
+    WordSpan r = widenToWords(text, {start, end});
     return std::string(text.substr(r.start, r.end - r.start));
 }
 
@@ -37,7 +37,7 @@ TEST(ExpandWord, CaretAfterWordAtLineEndFindsTitleIgnoringCase) {
     const std::string t = "Thanks sig\r\nnext";
     ExpandWordResult r = expandWord(t, {10, 10}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::Found);
-    EXPECT_EQ(r.selection, (TextRange{7, 10}));
+    EXPECT_EQ(r.selection, (WordSpan{7, 10}));
     EXPECT_EQ(r.itemIndex, 0);
 }
 
@@ -55,7 +55,7 @@ TEST(ExpandWord, CaretInsideWordUsesFirstPrefixInSortedList) {
     TClipbookList list = library("=MultiLine\r\n\r\nH=addressee\r\n2\r\n\r\nH=address\r\n1\r\n");
     ExpandWordResult r = expandWord("my addr here", {5, 5}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::Found);
-    EXPECT_EQ(r.selection, (TextRange{3, 7}));
+    EXPECT_EQ(r.selection, (WordSpan{3, 7}));
     EXPECT_EQ(list.item(static_cast<std::size_t>(r.itemIndex)).title, "address");
 }
 
@@ -63,15 +63,15 @@ TEST(ExpandWord, NothingBetweenBlanksOrInEmptyText) {
     TClipbookList list = library("=MultiLine\r\n\r\nx\r\n");
     ExpandWordResult r = expandWord("a  b", {2, 2}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::NoWord);
-    EXPECT_EQ(r.selection, (TextRange{1, 2}));  // the character tried last stays selected
+    EXPECT_EQ(r.selection, (WordSpan{1, 2}));  // the character tried last stays selected
     EXPECT_EQ(expandWord("", {0, 0}, list).outcome, ExpandOutcome::NoWord);
-    EXPECT_EQ(expandWord(" x", {0, 0}, list).selection, (TextRange{0, 1}));
+    EXPECT_EQ(expandWord(" x", {0, 0}, list).selection, (WordSpan{0, 1}));
 }
 
 TEST(ExpandWord, SelectedPhraseIsLookedUpWhole) {
     TClipbookList list = library("=MultiLine\r\n\r\nH=kind regards\r\nK\r\n\r\nH=kind\r\nk\r\n");
     ExpandWordResult r = expandWord("with kind regards.", {6, 14}, list);
-    EXPECT_EQ(r.selection, (TextRange{5, 17}));
+    EXPECT_EQ(r.selection, (WordSpan{5, 17}));
     EXPECT_EQ(list.item(static_cast<std::size_t>(r.itemIndex)).title, "kind regards");
 }
 
@@ -79,10 +79,10 @@ TEST(ExpandWord, NotFoundAndReadOnlyKeepTheWordSelected) {
     TClipbookList list = library("=MultiLine\r\n\r\nzeta\r\n");
     ExpandWordResult r = expandWord("alpha", {0, 0}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::NotFound);
-    EXPECT_EQ(r.selection, (TextRange{0, 5}));
+    EXPECT_EQ(r.selection, (WordSpan{0, 5}));
     r = expandWord("zeta", {4, 4}, list, true);
     EXPECT_EQ(r.outcome, ExpandOutcome::ReadOnly);
-    EXPECT_EQ(r.selection, (TextRange{0, 4}));
+    EXPECT_EQ(r.selection, (WordSpan{0, 4}));
 }
 
 }  // namespace

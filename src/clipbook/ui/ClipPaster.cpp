@@ -52,7 +52,7 @@ bool ClipPaster::apply(const std::string& body, TFilePage* page, bool interactiv
 
 ExpandOutcome ClipPaster::expandWord(TFilePage& page, const TClipbookList& list) {
     const std::string_view text = page.textView();
-    TextRange sel{static_cast<std::size_t>(page.selStart()),
+    WordSpan sel{static_cast<std::size_t>(page.selStart()),
                   static_cast<std::size_t>(page.selStart() + page.selLength())};
     const ExpandWordResult r = sj::expandWord(text, sel, list, page.isReadOnly());
     page.setSel(static_cast<Pos>(r.selection.start), static_cast<Pos>(r.selection.end - r.selection.start));
