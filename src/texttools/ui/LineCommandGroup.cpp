@@ -15,6 +15,7 @@
 #include "text/Collation.h"
 #include "texttools/LineMenus.h"
 #include "texttools/LineWorkers.h"
+#include "texttools/ui/EditorShortcutFilter.h"
 #include "texttools/ui/LinePageEditor.h"
 
 namespace sj {
@@ -24,6 +25,7 @@ LineCommandGroup::LineCommandGroup(AppHost& host) : CommandGroup(host) {
     m_context = makeItems(false);
     m_deleteLine = action(QStringLiteral("Delete Line"), QKeySequence(Qt::CTRL | Qt::Key_Y), {});
     connect(m_deleteLine, &QAction::triggered, this, &LineCommandGroup::DeleteLine1Click);
+    new EditorShortcutFilter(host, this);
 }
 
 LineCommandGroup::~LineCommandGroup() = default;

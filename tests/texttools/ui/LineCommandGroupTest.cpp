@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "TextToolsWindow.h"
+#include "texttools/ui/CaseCommandGroup.h"
 #include "texttools/ui/LineCommandGroup.h"
 #include "texttools/ui/LinePageEditor.h"
 
@@ -207,6 +208,36 @@ TEST(LinePageEditorTest, WrappedRowsAreLines) {
     }
     EXPECT_EQ(editor.lineAt(w.text().size()), n);  // after the final break
     EXPECT_EQ(std::string(editor.text().substr(editor.lineStart(n - 1))), "last\r\n");
+}
+
+}  // namespace
+}  // namespace sj
+
+namespace sj {
+namespace {
+
+// The editor component binds Ctrl+U, Ctrl+L, Ctrl+Y and others itself; the window's
+// commands must win.
+TEST(EditorShortcutFilterTest, WindowShortcutsBeatTheEditorsOwnKeys) {
+    testing::TextToolsWindow w;
+    w.add<LineCommandGroup>();
+    w.add<CaseCommandGroup>();
+    w.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.window.get()));
+    w.window->activateWindow();
+    w.page->setFocus();
+    w.setText("hello world\r\nsecond line");
+    w.select(0, 5);
+    QTest::keyClick(w.page, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(w.text(), "HELLO world\r\nsecond line");
+    w.select(0, 5);
+    QTest::keyClick(w.page, Qt::Key_L, Qt::ControlModifier);  // the editor would cut the line
+    EXPECT_EQ(w.text(), "hello world\r\nsecond line");
+    w.page->setCaret(0);
+    QTest::keyClick(w.page, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(w.text(), "hello world second line");
+    QTest::keyClick(w.page, Qt::Key_Y, Qt::ControlModifier);  // the editor would redo
+    EXPECT_EQ(w.text(), "");
 }
 
 }  // namespace
