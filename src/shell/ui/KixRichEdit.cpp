@@ -21,6 +21,9 @@ constexpr Pos kHeadroom = 12287;
 constexpr Pos kGrowth = 61439;
 constexpr int kLeftMargin = 10;
 
+// The component rejects a null text pointer even for an empty text.
+const char* bytesOf(std::string_view text) { return text.data() ? text.data() : ""; }
+
 bool isLinkStop(char c) { return c == ' ' || c == '"' || c == '<' || c == '=' || c == '>'; }
 
 }  // namespace
@@ -82,7 +85,7 @@ std::string TKixRichEdit::selectedBytes() const {
 
 void TKixRichEdit::replaceSelection(std::string_view text) {
     SendScintilla(SCI_TARGETFROMSELECTION);
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.data());
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), bytesOf(text));
     const Pos end = SendScintilla(SCI_GETTARGETEND);
     SendScintilla(SCI_SETSEL, static_cast<unsigned long>(end), static_cast<long>(end));
     ensureHeadroom();
@@ -199,7 +202,7 @@ void TKixRichEdit::replaceRange(Pos start, Pos length, std::string_view text) {
     suspend();
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), static_cast<long>(start + length));
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.data());
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), bytesOf(text));
     SendScintilla(SCI_ENDUNDOACTION);
     ensureHeadroom();
     resume();
@@ -214,7 +217,7 @@ void TKixRichEdit::loadText(std::string_view text) {
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1));
     // Appending with an explicit length keeps NUL bytes.
-    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), text.data());
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), bytesOf(text));
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_SETSAVEPOINT);

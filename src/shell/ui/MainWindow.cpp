@@ -57,7 +57,15 @@ TQVA_FrmNotepad::TQVA_FrmNotepad(Options& options, QWidget* parent) : QMainWindo
     resize(800, 600);
 }
 
-TQVA_FrmNotepad::~TQVA_FrmNotepad() { m_tabs->setDestroyObjects(false); }
+TQVA_FrmNotepad::~TQVA_FrmNotepad() {
+    m_tabs->setDestroyObjects(false);
+    // The tab strip and its pages go down with the window's children, after this
+    // object's own members: no page change may reach the window or its command
+    // groups on the way.
+    m_tabs->blockSignals(true);
+    m_documents->blockSignals(true);
+    for (auto& c : m_pageConnections) disconnect(c);
+}
 
 void TQVA_FrmNotepad::addCommandGroup(CommandGroup* group) {
     group->setParent(this);

@@ -24,12 +24,7 @@ struct TextToolsWindow {
         window->resize(800, 600);
         page = window->documents().newPage();
     }
-    // Tearing the main window down crashes in the document set's destructor at present
-    // (not in these groups); the window is hidden and left to the process end instead.
-    ~TextToolsWindow() {
-        window->hide();
-        (void)window.release();
-    }
+    ~TextToolsWindow() = default;
     TextToolsWindow(const TextToolsWindow&) = delete;
     TextToolsWindow& operator=(const TextToolsWindow&) = delete;
 
