@@ -22,9 +22,10 @@ HtmlCommandGroup::HtmlCommandGroup(AppHost& host) : CommandGroup(host) {
 }
 
 void HtmlCommandGroup::addToMenus(MenuSet& menus) {
-    if (QMenu* tools = menus.menu(QStringLiteral("Tools"))) {
-        tools->addAction(m_strip);
-        tools->addAction(m_toHtml);
+    if (QMenu* convert = menus.menu(QStringLiteral("Convert"))) {
+        convert->addSeparator();
+        convert->addAction(m_strip);
+        convert->addAction(m_toHtml);
     }
 }
 
