@@ -3,7 +3,9 @@
 #include "shell/ui/Application.h"
 #include "shell/ui/EditCommands.h"
 #include "shell/ui/FileCommands.h"
+#include "shell/ui/HelpCommands.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/WindowCommands.h"
 #include "texttools/ui/FindCommands.h"
 #include "texttools/ui/PageSelectorCommands.h"
 #include "texttools/ui/CaseCommandGroup.h"
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
     return sj::runApplication(argc, argv, [](sj::TQVA_FrmNotepad& window) {
         window.addCommandGroup(new sj::FileCommands(window));
         window.addCommandGroup(new sj::EditCommands(window));
+        window.addCommandGroup(new sj::WindowCommands(window));
         window.addCommandGroup(new sj::FindCommands(window));
         window.addCommandGroup(new sj::PageSelectorCommands(window));
         window.addCommandGroup(new sj::ClipbookCommands(window, &window, &window));
@@ -26,5 +29,6 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::ConvertCommandGroup(window));
         window.addCommandGroup(new sj::HtmlCommandGroup(window));
         window.addCommandGroup(new sj::StatCommandGroup(window));
+        window.addCommandGroup(new sj::HelpCommands(window));
     });
 }

@@ -19,6 +19,7 @@
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/MessageBoxes.h"
 #include "shell/ui/PageSettings.h"
+#include "shell/ui/SysTrayObj.h"
 #include "shell/FileProperties.h"
 #include "shell/CommandLine.h"
 #include "shell/InstanceMessage.h"
@@ -49,27 +50,6 @@ QWidget* makeSplash() {
     if (QScreen* s = QApplication::primaryScreen()) splash->move(s->geometry().center() - splash->rect().center());
     splash->show();
     return splash;
-}
-
-void applyPlacement(TQVA_FrmNotepad& w, const Options& options) {
-    const auto it = options.placements.find(std::string(Options::kMainWindow));
-    if (it == options.placements.end() || !options.autoSavePos) return;
-    const WindowPlacement& p = it->second;
-    if (p.width && p.height && *p.width > 100 && *p.height > 100) w.resize(*p.width, *p.height);
-    if (p.left && p.top) w.move(*p.left, *p.top);
-    if (p.stayOnTop && *p.stayOnTop) w.setStayOnTop(true);
-}
-
-void storePlacement(TQVA_FrmNotepad& w, Options& options) {
-    WindowPlacement& p = options.placements[std::string(Options::kMainWindow)];
-    const QRect r = w.normalGeometry().isValid() ? w.normalGeometry() : w.geometry();
-    p.width = r.width();
-    p.height = r.height();
-    p.left = r.x();
-    p.top = r.y();
-    p.stayOnTop = w.stayOnTop();
-    p.windowState = w.isMaximized() ? 3 : w.isMinimized() ? 1 : 2;
-    p.visible = w.isVisible();
 }
 
 }  // namespace
@@ -128,6 +108,7 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
 
     TQVA_FrmNotepad window(options);
     addGroups(window);
+    window.finishMenus();
     DocumentSet& docs = window.documents();
     // The settings store is loaded before the first document opens.
     PageSettings pageSettings(options,
@@ -138,7 +119,9 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
     docs.reusePristine = true;
     for (auto it = options.history.rbegin(); it != options.history.rend(); ++it) docs.reopenList().add(*it);
     emit docs.reopenListChanged();
-    applyPlacement(window, options);
+    TProForm::setConfigFile(ini.path());
+    window.LivesInTray = options.minimizeToTray && TSysTrayObj::trayAvailable();
+    window.loadPlacement();
 
     if (!furtherInstance) {
         channel.setAllowMultiple(options.allowMultipleCopies);
@@ -150,6 +133,9 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
         std::vector<std::string> list;
         for (const QString& a : received) list.push_back(a.toStdString());
         processCommandLine(window, CommandLine::parse(list), cwd.toStdString());
+        if (window.hiddenByUser() && !window.isVisible()) {
+            if (auto* tray = window.findChild<TSysTrayObj*>()) tray->restoreFromTray();
+        }
         if (window.isMinimized()) window.showNormal();
         window.raise();
         window.activateWindow();
@@ -185,7 +171,7 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
             for (const QString& n : docs.openFileNames()) options.autoLoad.push_back(n.toStdString());
         options.history = docs.reopenList().entries();
         if (writable) {
-            storePlacement(window, options);
+            window.savePlacement();
             options.write(ini);
             if (options.autoSavePos) options.writePlacements(ini);
             std::string error;
@@ -201,6 +187,9 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
 
     window.updateCaption();
     window.show();
+    if (window.startsHidden()) {
+        if (auto* tray = window.findChild<TSysTrayObj*>()) tray->hideToTray();
+    }
     if (splash) {
         QTimer::singleShot(steps.firstRun ? 3000 : 0, splash, [splash] { splash->deleteLater(); });
     }

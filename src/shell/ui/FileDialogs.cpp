@@ -7,6 +7,7 @@
 #include "shell/FileUtils.h"
 #include "shell/Options.h"
 #include "shell/ui/FilePage.h"
+#include "shell/ui/FixForm.h"
 
 namespace sj {
 namespace {
@@ -18,6 +19,12 @@ std::vector<std::pair<QString, QString>> filterPairs(const std::string& list) {
     std::vector<std::pair<QString, QString>> pairs;
     for (int i = 0; i + 1 < parts.size(); i += 2) pairs.emplace_back(parts[i], parts[i + 1]);
     return pairs;
+}
+
+// A window that stays on top steps back while the dialog is open.
+int execSuspended(QFileDialog& dialog) {
+    TFixForm::DialogGuard guard;
+    return dialog.exec();
 }
 
 int chosenIndex(const QStringList& filters, const QString& selected) { return filters.indexOf(selected); }
@@ -60,7 +67,7 @@ bool askOpenFileNames(QWidget* parent, Options& options, const std::string& star
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
             grid->addWidget(readOnly, grid->rowCount(), 0, 1, -1);
     }
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (execSuspended(dialog) != QDialog::Accepted) return false;
     options.defaultDirectory = dialog.directory().absolutePath().toStdString();
     const int chosen = chosenIndex(filters, dialog.selectedNameFilter());
     options.fileBoxFilterId = chosen + 1;
@@ -89,7 +96,7 @@ bool askSaveFileName(QWidget* parent, Options& options, const std::string& sugge
     dialog.selectNameFilter(filters.value(preselect));
     dialog.setDefaultSuffix(q(options.fileBoxExt));
     dialog.selectFile(q(start));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    if (execSuspended(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     choice.fileName = dialog.selectedFiles().first().toStdString();
     const int chosen = chosenIndex(filters, dialog.selectedNameFilter());
     choice.asciiFilterPresent = ascii >= 0;
@@ -109,7 +116,7 @@ bool askInsertFileName(QWidget* parent, Options& options, TFilePage* page, FileD
     const int ascii = asciiFilterIndex(options.fileBoxFilter);
     if (page->oem() && ascii >= 0) dialog.selectNameFilter(filters.value(ascii));
     if (page->hasFileName()) dialog.selectFile(QStringLiteral("*.") + q(fileutils::extensionOf(page->fileName())));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    if (execSuspended(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     choice.fileName = dialog.selectedFiles().first().toStdString();
     const int chosen = chosenIndex(filters, dialog.selectedNameFilter());
     choice.asciiFilterPresent = ascii >= 0;

@@ -26,7 +26,9 @@ const QString kNotice = QStringLiteral("Super Jotleaf - plain text, exactly");
 
 }  // namespace
 
-TQVA_FrmNotepad::TQVA_FrmNotepad(Options& options, QWidget* parent) : QMainWindow(parent), m_options(options) {
+TQVA_FrmNotepad::TQVA_FrmNotepad(Options& options, QWidget* parent)
+    : QMainWindow(parent), TProForm(this, &options, true), m_options(options) {
+    TProForm::setProgramOptions(&options);
     setObjectName(QStringLiteral("TQVA_FrmNotepad"));
     setAcceptDrops(true);
     m_tabs = new TEnhTabControl(this);
@@ -73,6 +75,7 @@ void TQVA_FrmNotepad::addCommandGroup(CommandGroup* group) {
     group->addToMenus(*this);
     // Shortcuts work even while a menu is hidden (HideMenu).
     for (QMenu* m : m_menus) addActions(m->actions());
+    for (auto& entry : m_trailing) addActions(entry.second->actions());
 }
 
 QMenu* TQVA_FrmNotepad::menu(const QString& name) { return m_menus.value(name); }
@@ -86,6 +89,23 @@ QMenu* TQVA_FrmNotepad::submenu(const QString& menuName, const QString& caption)
     connect(sub, &QMenu::aboutToShow, this, &TQVA_FrmNotepad::updateEnabled);
     m_menus.insert(key, sub);
     return sub;
+}
+
+QMenu* TQVA_FrmNotepad::trailingSubmenu(const QString& menuName, const QString& caption) {
+    auto* sub = new QMenu(caption, this);
+    connect(sub, &QMenu::aboutToShow, this, &TQVA_FrmNotepad::updateEnabled);
+    m_trailing.emplace_back(menuName, sub);
+    return sub;
+}
+
+void TQVA_FrmNotepad::finishMenus() {
+    for (auto& [name, sub] : m_trailing) {
+        if (QMenu* m = menu(name)) {
+            m->addSeparator();
+            m->addMenu(sub);
+        }
+    }
+    m_trailing.clear();
 }
 
 TFilePage* TQVA_FrmNotepad::currentPage() { return m_documents->current(); }
@@ -193,13 +213,7 @@ void TQVA_FrmNotepad::increaseBuffer() {
               QStringLiteral("; buffer reserved = ") + QString::number(page->textLimit()));
 }
 
-void TQVA_FrmNotepad::setStayOnTop(bool on) {
-    if (on == m_stayOnTop) return;
-    m_stayOnTop = on;
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) show();
-}
+void TQVA_FrmNotepad::setStayOnTop(bool on) { TFixForm::setStayOnTop(on); }
 
 void TQVA_FrmNotepad::setMultipleInstances(bool on) {
     m_options.allowMultipleCopies = on;

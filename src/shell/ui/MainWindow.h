@@ -11,6 +11,7 @@
 
 #include "shell/ui/AppHost.h"
 #include "shell/ui/CommandGroup.h"
+#include "shell/ui/ProForm.h"
 
 class QLabel;
 
@@ -21,7 +22,7 @@ class TEnhTabControl;
 class TFilePage;
 struct Options;
 
-class TQVA_FrmNotepad : public QMainWindow, public AppHost, public MenuSet {
+class TQVA_FrmNotepad : public QMainWindow, public AppHost, public MenuSet, public TProForm {
     Q_OBJECT
 public:
     explicit TQVA_FrmNotepad(Options& options, QWidget* parent = nullptr);
@@ -40,10 +41,13 @@ public:
     // MenuSet
     QMenu* menu(const QString& name) override;
     QMenu* submenu(const QString& menuName, const QString& caption) override;
+    QMenu* trailingSubmenu(const QString& menuName, const QString& caption) override;
+    // Places the trailing submenus; called once every group is added.
+    void finishMenus();
 
     void updateCaption();
     void setStayOnTop(bool on) override;
-    bool stayOnTop() const override { return m_stayOnTop; }
+    bool stayOnTop() const override { return TFixForm::stayOnTop(); }
     void setMultipleInstances(bool on) override;
     std::function<void(bool)> onMultipleInstancesChanged;
     // Runs before the window closes; false keeps it open (a cancelled save question).
@@ -72,10 +76,10 @@ private:
     DocumentSet* m_documents;
     QMap<QString, QMenu*> m_menus;
     std::vector<CommandGroup*> m_groups;
+    std::vector<std::pair<QString, QMenu*>> m_trailing;
     QLabel* m_caretPanel;
     QLabel* m_modePanel;
     QLabel* m_noticePanel;
-    bool m_stayOnTop = false;
     bool m_shown = false;
     bool m_wasActive = true;
     QMetaObject::Connection m_pageConnections[3];
