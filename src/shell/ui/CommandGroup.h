@@ -22,6 +22,8 @@ public:
     virtual QMenu* menu(const QString& name) = 0;
     // A submenu of a menu, created on first use.
     virtual QMenu* submenu(const QString& menuName, const QString& caption) = 0;
+    // A submenu that goes below everything the groups add to that menu.
+    virtual QMenu* trailingSubmenu(const QString& menuName, const QString& caption) = 0;
 };
 
 class CommandGroup : public QObject {

@@ -115,7 +115,7 @@ void EditCommands::addToMenus(MenuSet& menus) {
     edit->addSeparator();
     edit->addAction(m_selectAll);
     edit->addAction(m_copyAll);
-    QMenu* go = menus.submenu(QStringLiteral("Search"), QStringLiteral("&Go to Tab"));
+    QMenu* go = menus.trailingSubmenu(QStringLiteral("Search"), QStringLiteral("&Go to Tab"));
     for (QAction* a : {m_first, m_last, m_next, m_previous, m_current}) go->addAction(a);
     QMenu* doc = menus.menu(QStringLiteral("Document"));
     for (QAction* a : {m_wordWrap, m_font}) doc->addAction(a);

@@ -256,7 +256,12 @@ void TQVA_FrmNotepad::dragEnterEvent(QDragEnterEvent* e) {
 void TQVA_FrmNotepad::dropEvent(QDropEvent* e) {
     raise();
     activateWindow();
-    for (const QUrl& url : e->mimeData()->urls()) {
+    openDroppedFiles(e->mimeData()->urls());
+    e->acceptProposedAction();
+}
+
+void TQVA_FrmNotepad::openDroppedFiles(const QList<QUrl>& urls) {
+    for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
         const std::string name = fileutils::longName(url.toLocalFile().toStdString());
         if (fileutils::directoryExists(name)) {
@@ -268,7 +273,6 @@ void TQVA_FrmNotepad::dropEvent(QDropEvent* e) {
         request.readOnly = m_documents->browseMode;
         m_documents->openByName(name, request);
     }
-    e->acceptProposedAction();
 }
 
 }  // namespace sj

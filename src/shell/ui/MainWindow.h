@@ -3,6 +3,7 @@
 // from the command groups, and the status bar, and routes window events.
 #include <QMainWindow>
 #include <QMap>
+#include <QUrl>
 
 #include <functional>
 
@@ -46,6 +47,8 @@ public:
     void finishMenus();
 
     void updateCaption();
+    // Files dropped from the file manager, in the order given; directories are refused.
+    void openDroppedFiles(const QList<QUrl>& urls);
     void setStayOnTop(bool on) override;
     bool stayOnTop() const override { return TFixForm::stayOnTop(); }
     void setMultipleInstances(bool on) override;
