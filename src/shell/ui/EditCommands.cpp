@@ -118,7 +118,8 @@ void EditCommands::addToMenus(MenuSet& menus) {
     QMenu* go = menus.trailingSubmenu(QStringLiteral("Search"), QStringLiteral("&Go to Tab"));
     for (QAction* a : {m_first, m_last, m_next, m_previous, m_current}) go->addAction(a);
     QMenu* doc = menus.menu(QStringLiteral("Document"));
-    for (QAction* a : {m_wordWrap, m_font}) doc->addAction(a);
+    // Larger and Smaller are toolbar commands; without a toolbar they live here.
+    for (QAction* a : {m_wordWrap, m_font, m_larger, m_smaller}) doc->addAction(a);
     doc->addSeparator();
     doc->addAction(m_insertFile);
     doc->addAction(m_pasteBoard);
