@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "text/SingleByteCodec.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
@@ -98,37 +99,11 @@ std::optional<unsigned char> fromUnicode(char32_t cp) {
 }
 
 std::string toUtf8(std::string_view oemBytes) {
-    std::string out;
-    out.reserve(oemBytes.size() + oemBytes.size() / 8);
-    for (const char c : oemBytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out.push_back(c);
-        else
-            utf8::append(out, kHigh[b - 0x80]);
-    }
-    return out;
+    return singlebyte::toUtf8(oemBytes, toUnicode);
 }
 
 std::optional<std::string> fromUtf8(std::string_view utf8In, std::size_t* unmappable) {
-    std::string out;
-    out.reserve(utf8In.size());
-    for (std::size_t pos = 0; pos < utf8In.size();) {
-        const auto c = static_cast<unsigned char>(utf8In[pos]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++pos;
-            continue;
-        }
-        const std::size_t at = pos;
-        const auto byte = fromUnicode(utf8::decode(utf8In, pos));
-        if (!byte) {
-            if (unmappable) *unmappable = at;
-            return std::nullopt;
-        }
-        out.push_back(static_cast<char>(*byte));
-    }
-    return out;
+    return singlebyte::fromUtf8(utf8In, unmappable, fromUnicode);
 }
 
 unsigned char oemToAnsi(unsigned char oemByte) {

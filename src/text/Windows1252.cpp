@@ -2,15 +2,16 @@
 
 #include <array>
 
+#include "text/SingleByteCodec.h"
 #include "text/Utf8.h"
 
 namespace sj::cp1252 {
 namespace {
 
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -27,37 +28,11 @@ std::optional<unsigned char> fromUnicode(char32_t cp) {
 }
 
 std::string toUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out.push_back(c);
-        else
-            utf8::append(out, toUnicode(b));
-    }
-    return out;
+    return singlebyte::toUtf8(bytes, toUnicode);
 }
 
 std::optional<std::string> fromUtf8(std::string_view utf8In, std::size_t* unmappable) {
-    std::string out;
-    out.reserve(utf8In.size());
-    for (std::size_t pos = 0; pos < utf8In.size();) {
-        const auto c = static_cast<unsigned char>(utf8In[pos]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++pos;
-            continue;
-        }
-        const std::size_t at = pos;
-        const auto byte = fromUnicode(utf8::decode(utf8In, pos));
-        if (!byte) {
-            if (unmappable) *unmappable = at;
-            return std::nullopt;
-        }
-        out.push_back(static_cast<char>(*byte));
-    }
-    return out;
+    return singlebyte::fromUtf8(utf8In, unmappable, fromUnicode);
 }
 
 }  // namespace sj::cp1252
