@@ -35,6 +35,8 @@ public:
     // step back meanwhile, and are put back when the last dialog closes.
     static void suspendForDialog(bool on);
     static bool dialogSuspended();
+    // Whether a form is still alive (objects watching a window outlive its form part).
+    static bool isLive(const TFixForm* form);
     class DialogGuard {
     public:
         DialogGuard() { suspendForDialog(true); }

@@ -123,7 +123,8 @@ void TSysTrayObj::restoreFromTray() {
 }
 
 bool TSysTrayObj::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == m_window) {
+    // The window's form part goes first when the window is destroyed.
+    if (watched == m_window && TFixForm::isLive(&m_owner)) {
         if (e->type() == QEvent::ActivationChange) sync();
         if (e->type() == QEvent::WindowStateChange) {
             sync();
