@@ -122,3 +122,12 @@ bool TFixForm::formEvent(QEvent* e) {
 }
 
 }  // namespace sj
+
+namespace sj {
+
+bool TFixForm::isLive(const TFixForm* form) {
+    const auto& all = forms();
+    return std::find(all.begin(), all.end(), form) != all.end();
+}
+
+}  // namespace sj
