@@ -209,7 +209,9 @@ FindMatcher::FindMatcher(std::string_view needle, SearchOptions options)
             }
         }
         for (char32_t v : caseVariants(m_folded.front())) {
-            m_firstByte[static_cast<unsigned char>(utf8::encode(v)[0])] = true;
+            const auto lead = static_cast<unsigned char>(utf8::encode(v)[0]);
+            if (!m_firstByte[lead]) m_leadBytes.push_back(lead);
+            m_firstByte[lead] = true;
         }
     }
 }
@@ -239,6 +241,21 @@ std::optional<std::size_t> FindMatcher::foldedMatchAt(std::string_view text, std
     return q;
 }
 
+std::size_t FindMatcher::nextLeadByte(std::string_view text, std::size_t from, std::size_t to) const {
+    // One or two lead bytes (the usual case, even for accented letters): let
+    // memchr skip the text between candidates.
+    if (m_leadBytes.size() <= 2) {
+        std::size_t best = to;
+        for (const unsigned char b : m_leadBytes) {
+            const void* hit = std::memchr(text.data() + from, b, best - from);
+            if (hit) best = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+        }
+        return best;
+    }
+    while (from < to && !m_firstByte[static_cast<unsigned char>(text[from])]) ++from;
+    return from;
+}
+
 std::optional<FindMatch> FindMatcher::rawForward(Mode mode, std::string_view text, std::size_t from,
                                                  std::size_t to) const {
     const std::size_t n = m_needle.size();
@@ -255,7 +272,8 @@ std::optional<FindMatch> FindMatcher::rawForward(Mode mode, std::string_view tex
         }
         case Mode::UnicodeFold:
             for (std::size_t p = from; p < to; ++p) {
-                if (!m_firstByte[static_cast<unsigned char>(text[p])]) continue;
+                p = nextLeadByte(text, p, to);
+                if (p >= to) break;
                 if (const auto end = foldedMatchAt(text, p, to)) return FindMatch{p, *end - p};
             }
             return std::nullopt;

@@ -61,6 +61,8 @@ private:
                                         std::size_t to) const;
     std::optional<FindMatch> rawBackward(Mode mode, std::string_view text, std::size_t from, std::size_t to,
                                          std::size_t maxStart) const;
+    // First position in [from, to) holding a possible lead byte, or to.
+    std::size_t nextLeadByte(std::string_view text, std::size_t from, std::size_t to) const;
     std::optional<std::size_t> foldedMatchAt(std::string_view text, std::size_t pos, std::size_t to) const;
     bool wordBoundsOk(std::string_view text, const FindMatch& m, std::size_t from, std::size_t to,
                       WordEdges edges) const;
@@ -73,6 +75,7 @@ private:
     Mode m_mode = Mode::Exact;
     bool m_wholeWord = false;
     std::array<bool, 256> m_firstByte{};     // lead bytes a folded match may start with
+    std::vector<unsigned char> m_leadBytes;  // the same as a list, for memchr when short
     std::vector<std::string> m_asciiAliens;  // non-ASCII spellings of the needle's letters
 
     // Where the next alien spelling lies in the last text searched, so that a
