@@ -170,6 +170,8 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
         if (options.autoLoadFiles)
             for (const QString& n : docs.openFileNames()) options.autoLoad.push_back(n.toStdString());
         options.history = docs.reopenList().entries();
+        // The tool windows hand their state to the option set before it is written.
+        if (window.onShutdown) window.onShutdown();
         if (writable) {
             window.savePlacement();
             options.write(ini);
@@ -177,7 +179,6 @@ int runApplication(int argc, char** argv, const std::function<void(TQVA_FrmNotep
             std::string error;
             if (!ini.save(&error)) msg::error(QStringLiteral("Unable to write to ") + q(ini.path()));
         }
-        if (window.onShutdown) window.onShutdown();
         // After the configuration file; the store writes atomically and stays
         // silent when its target cannot be written.
         pageSettings.save();
