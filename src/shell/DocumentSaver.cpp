@@ -1,6 +1,7 @@
 #include "shell/DocumentSaver.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "shell/FileStatus.h"
 #include "shell/FileUtils.h"
@@ -35,37 +36,56 @@ std::string toUnixBreaks(std::string_view bytes) {
     return out;
 }
 
+// True when every line break is CR LF and the text ends with one: what a
+// whole save in the editor's own form would write unchanged.
+bool writableAsIs(std::string_view text) {
+    if (!text.ends_with("\r\n")) return false;
+    std::size_t crs = 0;
+    for (const char* p = text.data(), *end = p + text.size();;) {
+        p = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(end - p)));
+        if (!p) break;
+        if (p + 1 == end || p[1] != '\n') return false;
+        ++crs;
+        p += 2;
+    }
+    std::size_t lfs = 0;
+    for (const char* p = text.data(), *end = p + text.size();; ++p, ++lfs) {
+        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        if (!p) break;
+    }
+    return lfs == crs;
+}
+
 }  // namespace
 
 std::optional<std::string> DocumentSaver::encode(std::string_view text, const SaveOptions& options,
                                                  std::size_t* unmappable) {
     // Line breaks are ASCII in every supported character set, so the
     // character set goes first and an unmappable offset points into text.
-    std::string bytes;
+    std::optional<std::string> converted;
     switch (options.charset) {
         case TextCharset::Utf8:
-            bytes.assign(text);
             break;
-        case TextCharset::Windows1252: {
-            auto b = cp1252::fromUtf8(text, unmappable);
-            if (!b) return std::nullopt;
-            bytes = std::move(*b);
+        case TextCharset::Windows1252:
+            converted = cp1252::fromUtf8(text, unmappable);
+            if (!converted) return std::nullopt;
             break;
-        }
-        case TextCharset::Cp850: {
-            auto b = cp850::fromUtf8(text, unmappable);
-            if (!b) return std::nullopt;
-            bytes = std::move(*b);
+        case TextCharset::Cp850:
+            converted = cp850::fromUtf8(text, unmappable);
+            if (!converted) return std::nullopt;
             break;
-        }
     }
+    const std::string_view src = converted ? std::string_view(*converted) : text;
+    std::string bytes;
     if (options.lineFormat == 1) {
-        bytes = toUnixBreaks(bytes);
-    } else if (options.whole) {
+        bytes = toUnixBreaks(src);
+    } else if (options.whole && !src.empty() && !writableAsIs(src)) {
         // Every line of the text followed by CR LF: a final break is kept and
         // never doubled, a last line without one gains one.
-        bytes = LineBreakNormalizer::normalize(bytes);
-        if (!bytes.empty() && !std::string_view(bytes).ends_with("\r\n")) bytes += "\r\n";
+        bytes = LineBreakNormalizer::normalize(src);
+        if (!std::string_view(bytes).ends_with("\r\n")) bytes += "\r\n";
+    } else {
+        bytes = converted ? std::move(*converted) : std::string(text);
     }
     if (options.charset == TextCharset::Utf8 && options.bom) bytes.insert(0, "\xEF\xBB\xBF");
     return bytes;
@@ -85,9 +105,18 @@ SaveResult DocumentSaver::save(const std::string& target, std::string_view text,
         return r;
     }
     // Encoding is checked before anything on the disk is touched (backup included).
+    // The usual case, a UTF-8 document with CR LF breaks, is written straight
+    // from the editor's buffer without a copy.
     std::size_t bad = 0;
-    const auto bytes = encode(text, options, &bad);
-    if (!bytes) {
+    std::optional<std::string> encoded;
+    std::string_view bytes = text;
+    const bool asIs = options.charset == TextCharset::Utf8 && !options.bom && options.lineFormat != 1 &&
+                      (!options.whole || text.empty() || writableAsIs(text));
+    if (!asIs) {
+        encoded = encode(text, options, &bad);
+        if (encoded) bytes = *encoded;
+    }
+    if (!asIs && !encoded) {
         r.status = SaveStatus::Unmappable;
         r.unmappableOffset = bad;
         std::size_t pos = bad;
@@ -99,7 +128,7 @@ SaveResult DocumentSaver::save(const std::string& target, std::string_view text,
     if (options.makeBackups) w.backupName = fileutils::backupName(target, options.backupsWithBak);
     w.sync = options.sync;
     w.writeFn = options.writeFn;
-    const SafeWriteResult written = SafeFileWriter::write(target, *bytes, w);
+    const SafeWriteResult written = SafeFileWriter::write(target, bytes, w);
     r.backupMade = written.backupMade;
     r.backupFailed = written.backupFailed;
     if (!written.ok) {
