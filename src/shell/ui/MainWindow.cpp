@@ -67,6 +67,8 @@ TQVA_FrmNotepad::~TQVA_FrmNotepad() {
     m_tabs->blockSignals(true);
     m_documents->blockSignals(true);
     for (auto& c : m_pageConnections) disconnect(c);
+    // Windows outliving this one must not keep their placement in its option set.
+    TProForm::setProgramOptions(nullptr);
 }
 
 void TQVA_FrmNotepad::addCommandGroup(CommandGroup* group) {

@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "shell/ui/InputBoxMaster.h"
+#include "shell/ui/KixEdit.h"
 #include "shell/ui/KixRichEdit.h"
 
 namespace sj {
@@ -31,6 +33,7 @@ QToolButton* speedButton(QWidget* parent, const QString& text, const QString& ti
 TfrmAutoScroll::TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+      TProForm(this),
       m_editor(editor),
       m_state(static_cast<std::size_t>(std::max(0, editor.displayLineCount())),
               static_cast<std::size_t>(
@@ -38,6 +41,8 @@ TfrmAutoScroll::TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent)
               static_cast<std::size_t>(
                   std::max<long>(1, editor.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN)))) {
     setWindowTitle(QStringLiteral("Auto Scroll"));
+    PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
+    new TInputBoxMaster(this);
     btnQuit = speedButton(this, QStringLiteral("Quit"), QStringLiteral("Quit auto-scroll"),
                           QStyle::SP_DialogCloseButton);
     btnRewind = speedButton(this, QStringLiteral("Rewind"), QStringLiteral("Scroll back"),
@@ -56,7 +61,7 @@ TfrmAutoScroll::TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent)
     group->setExclusive(true);
     btnPause->setChecked(true);
 
-    edtSpeed = new QLineEdit(this);
+    edtSpeed = new TKixEdit(this);
     edtSpeed->setObjectName(QStringLiteral("edtSpeed"));
     edtSpeed->setToolTip(QStringLiteral("Set scroll speed (in characters per second)"));
     edtSpeed->setMaxLength(5);

@@ -5,16 +5,17 @@
 
 #include <cstdint>
 
+#include "shell/ui/KixEdit.h"
+#include "shell/ui/ProForm.h"
 #include "texttools/AutoScroll.h"
 
-class QLineEdit;
 class QToolButton;
 
 namespace sj {
 
 class TKixRichEdit;
 
-class TfrmAutoScroll : public QDialog {
+class TfrmAutoScroll : public QDialog, public TProForm {
     Q_OBJECT
 public:
     TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent = nullptr);
@@ -33,7 +34,7 @@ public:
     void timerTick();
 
     QToolButton *btnQuit, *btnPlay, *btnPause, *btnForward, *btnRewind;
-    QLineEdit* edtSpeed;
+    TKixEdit* edtSpeed;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -10,14 +10,18 @@
 #include "shell/ui/AppHost.h"
 #include "shell/ui/DocumentSet.h"
 #include "shell/ui/FilePage.h"
+#include "shell/ui/KixListbox.h"
 
 namespace sj {
 
 TfrmPageSelector::TfrmPageSelector(AppHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), TProForm(this), m_host(host) {
     setObjectName(QStringLiteral("TfrmPageSelector"));
     setAttribute(Qt::WA_DeleteOnClose);
-    lbxPageNames = new QListWidget(this);
+    PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
+    lbxPageNames = new TKixListbox(this);
+    // Esc closes the selector rather than going back to the entry item.
+    lbxPageNames->UndoWhenEsc = false;
     lbxPageNames->setObjectName(QStringLiteral("lbxPageNames"));
     lbxPageNames->setToolTip(QStringLiteral("Activate selected document (Enter returns to editor)"));
     lbxPageNames->installEventFilter(this);

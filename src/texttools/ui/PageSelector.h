@@ -3,9 +3,11 @@
 // document by title; choosing a title activates its tab.
 #include <QWidget>
 
+#include "shell/ui/KixListbox.h"
+#include "shell/ui/ProForm.h"
+
 #include "texttools/DocumentSelectorList.h"
 
-class QListWidget;
 class QMenu;
 class QAction;
 
@@ -14,12 +16,12 @@ namespace sj {
 class AppHost;
 class TFilePage;
 
-class TfrmPageSelector : public QWidget {
+class TfrmPageSelector : public QWidget, public TProForm {
     Q_OBJECT
 public:
     explicit TfrmPageSelector(AppHost& host, QWidget* parent = nullptr);
 
-    QListWidget* lbxPageNames;
+    TKixListbox* lbxPageNames;
     QMenu* popupMenu;
     QAction *CloseDocument1, *EraseDocument1, *GotoDocument1, *CloseSelectorWindow1;
 

@@ -7,6 +7,7 @@
 #include "shell/Options.h"
 #include "shell/ui/AppHost.h"
 #include "shell/ui/FilePage.h"
+#include "shell/ui/MainWindow.h"
 #include "texttools/ui/AutoScrollDialog.h"
 #include "texttools/ui/PageSelector.h"
 
@@ -20,6 +21,14 @@ PageSelectorCommands::PageSelectorCommands(AppHost& host) : CommandGroup(host) {
                          QStringLiteral("|Automatic scrolling for hands-free reading of document"));
     connect(PageSelector1, &QAction::triggered, this, &PageSelectorCommands::PageSelector1Click);
     connect(AutoScroll1, &QAction::triggered, this, &PageSelectorCommands::AutoScroll1Click);
+    // An open selector's placement reaches the option set before it is written.
+    if (auto* main = dynamic_cast<TQVA_FrmNotepad*>(&host)) {
+        auto previousShutdown = main->onShutdown;
+        main->onShutdown = [this, previousShutdown] {
+            if (m_selector) m_selector->savePlacement();
+            if (previousShutdown) previousShutdown();
+        };
+    }
     // The selector comes back when it was open at the end of the last run.
     if (host.options().showSelector)
         QTimer::singleShot(0, this, [this] {

@@ -7,7 +7,6 @@
 
 namespace sj {
 
-
 class PageSelectorCommands : public CommandGroup {
     Q_OBJECT
 public:

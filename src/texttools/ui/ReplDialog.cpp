@@ -68,7 +68,7 @@ void TfrmReplace::loadFrom(const FindSettings& s) {
     QStringList history;
     for (const std::string& item : r.replaceList.items()) history << QString::fromStdString(item);
     cmbReplace->setHistory(history);
-    cmbReplace->setEditText(QString::fromStdString(r.replaceToken()));
+    cmbReplace->setText(QString::fromStdString(r.replaceToken()));
     setReplaceEnabled(r.replaceEnabled);
     scopeChanged();
 }

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/ui/InputBoxMaster.h"
 #include "texttools/FindSettings.h"
 #include "texttools/ui/SearchTokenCombo.h"
 
@@ -42,11 +43,15 @@ TfrmSearch::TfrmSearch(bool canSearchAll, QWidget* parent)
 TfrmSearch::TfrmSearch(bool canSearchAll, const QString& caseCaption, const QString& allCaption,
                        QWidget* parent)
     : QDialog(parent,
-              Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint) {
+              Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+      TProForm(this) {
+    PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
+    CentredByDesign = true;
     build(caseCaption, allCaption, canSearchAll);
 }
 
 void TfrmSearch::build(const QString& caseCaption, const QString& allCaption, bool canSearchAll) {
+    new TInputBoxMaster(this);
     cmbFind = new SearchTokenCombo(this);
     cmbFind->setObjectName(QStringLiteral("cmbFind"));
     cmbFind->setToolTip(QStringLiteral("Text to search ") + kTokenHint);
@@ -104,7 +109,7 @@ void TfrmSearch::loadFrom(const FindSettings& s) {
     QStringList history;
     for (const std::string& item : s.findList.items()) history << QString::fromStdString(item);
     cmbFind->setHistory(history);
-    cmbFind->setEditText(QString::fromStdString(s.searchToken()));
+    cmbFind->setText(QString::fromStdString(s.searchToken()));
     rbDown->setChecked(s.options.down());
     rbUp->setChecked(!s.options.down());
     m_directionLocked = s.options.directionDisabled();
@@ -126,7 +131,7 @@ void TfrmSearch::storeTo(FindSettings& s) const {
 }
 
 void TfrmSearch::setSearchToken(const QString& token) {
-    cmbFind->setEditText(token);
+    cmbFind->setText(token);
     cmbFind->lineEdit()->selectAll();
 }
 

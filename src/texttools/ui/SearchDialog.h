@@ -3,6 +3,8 @@
 // component keeps; the searching itself is the main window's.
 #include <QDialog>
 
+#include "shell/ui/ProForm.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -14,7 +16,7 @@ namespace sj {
 class FindSettings;
 class SearchTokenCombo;
 
-class TfrmSearch : public QDialog {
+class TfrmSearch : public QDialog, public TProForm {
     Q_OBJECT
 public:
     explicit TfrmSearch(bool canSearchAll, QWidget* parent = nullptr);

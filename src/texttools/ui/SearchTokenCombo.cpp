@@ -1,5 +1,6 @@
 #include "texttools/ui/SearchTokenCombo.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -7,13 +8,13 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "shell/InputRules.h"
+#include "shell/ui/InputBoxMaster.h"
 #include "texttools/FindTokens.h"
 
 namespace sj {
 
-SearchTokenCombo::SearchTokenCombo(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
+SearchTokenCombo::SearchTokenCombo(QWidget* parent) : TKixComboBox(parent) {
     setMaxVisibleItems(15);
     lineEdit()->setMaxLength(255);
     lineEdit()->installEventFilter(this);
@@ -30,34 +31,48 @@ void SearchTokenCombo::setHistory(const QStringList& items) {
 }
 
 void SearchTokenCombo::pasteTokens(const QString& clipboard) {
+    if (lineEdit()->isReadOnly()) return;
     const std::string tokens = findtokens::encodePasted(clipboard.toStdString());
     lineEdit()->insert(QString::fromStdString(tokens));
+    // A paste is the user's edit: Esc and Undo go back to the entry text.
+    noteUserEdit();
+    emit edited();
 }
 
 bool SearchTokenCombo::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == lineEdit()) {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
-            pasteTokens(QApplication::clipboard()->text());
-            return true;
-        }
-        if (e->type() == QEvent::ContextMenu) {
-            // The edit's own menu would paste the raw text.
-            QMenu* menu = lineEdit()->createStandardContextMenu();
-            for (QAction* a : menu->actions()) {
-                if (a->objectName() != QLatin1String("edit-paste")) continue;
-                QAction* own = new QAction(a->text(), menu);
-                own->setEnabled(a->isEnabled());
-                connect(own, &QAction::triggered, this,
-                        [this] { pasteTokens(QApplication::clipboard()->text()); });
-                menu->insertAction(a, own);
-                menu->removeAction(a);
-            }
-            menu->exec(static_cast<QContextMenuEvent*>(e)->globalPos());
-            delete menu;
-            return true;
-        }
+    if (watched == lineEdit() && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+        pasteTokens(QApplication::clipboard()->text());
+        return true;
     }
-    return QComboBox::eventFilter(watched, e);
+    return TKixComboBox::eventFilter(watched, e);
+}
+
+void SearchTokenCombo::keyPressEvent(QKeyEvent* e) {
+    // Keys reach the box first and its edit only through it.
+    if (!view()->isVisible() && e->matches(QKeySequence::Paste)) {
+        pasteTokens(QApplication::clipboard()->text());
+        e->accept();
+        return;
+    }
+    TKixComboBox::keyPressEvent(e);
+}
+
+void SearchTokenCombo::contextMenuEvent(QContextMenuEvent* e) {
+    TInputBoxMaster* master = TInputBoxMaster::of(this);
+    if (master && !master->UseContextMenu) {
+        TKixComboBox::contextMenuEvent(e);
+        return;
+    }
+    QMenu* menu = (master ? master->InputBoxMenu : TInputBoxMenu()).build(this, this);
+    // The menu's own Paste would put the raw text in.
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator() || a->data().toInt() != static_cast<int>(InputMenuItem::Paste)) continue;
+        disconnect(a, &QAction::triggered, nullptr, nullptr);
+        connect(a, &QAction::triggered, this, [this] { pasteTokens(QApplication::clipboard()->text()); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
 }
 
 }  // namespace sj

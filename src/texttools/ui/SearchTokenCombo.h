@@ -1,12 +1,13 @@
 #pragma once
 // Editable drop-down of the find and replace dialogs: a paste puts the
 // clipboard text in token form, so line breaks and tabs stay searchable.
-#include <QComboBox>
 #include <QStringList>
+
+#include "shell/ui/KixComboBox.h"
 
 namespace sj {
 
-class SearchTokenCombo : public QComboBox {
+class SearchTokenCombo : public TKixComboBox {
     Q_OBJECT
 public:
     explicit SearchTokenCombo(QWidget* parent = nullptr);
@@ -18,6 +19,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 };
 
 }  // namespace sj

@@ -10,6 +10,9 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/FrmProcessInfo.h"
+#include "shell/ui/InputBoxMaster.h"
+#include "shell/ui/KixEdit.h"
+#include "shell/ui/KixMemo.h"
 #include "texttools/WordList.h"
 #include "texttools/ui/StatProgressWindow.h"
 
@@ -19,8 +22,8 @@ namespace {
 constexpr int kSmallHeight = 136;
 constexpr int kFullHeight = 321;
 
-QLineEdit* countBox(const QString& hint, QWidget* parent) {
-    auto* e = new QLineEdit(parent);
+TKixEdit* countBox(const QString& hint, QWidget* parent) {
+    auto* e = new TKixEdit(parent);
     e->setReadOnly(true);
     e->setAlignment(Qt::AlignRight);
     e->setToolTip(hint);
@@ -34,10 +37,15 @@ TfrmTextStatistics::TfrmTextStatistics(std::string text, StatisticsScope scope,
                                        const LocaleCollator& collator, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      TProForm(this),
       m_text(std::move(text)),
       m_collator(collator) {
     setObjectName(QStringLiteral("TfrmTextStatistics"));
     setWindowTitle(QString::fromStdString(statisticsCaption(scope)));
+    // The height depends on whether the word list is shown: only the place is kept.
+    PlacementGroups = WindowPlacement::Position;
+    CentredByDesign = true;
+    new TInputBoxMaster(this);
     m_counts = countText(m_text);
 
     m_edtCharacters =
@@ -61,7 +69,7 @@ TfrmTextStatistics::TfrmTextStatistics(std::string text, StatisticsScope scope,
     connect(m_btnMore, &QPushButton::clicked, this, &TfrmTextStatistics::btnMoreClick);
     connect(m_btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_edtWordStatistics = new QPlainTextEdit(this);
+    m_edtWordStatistics = new TKixMemo(this);
     m_edtWordStatistics->setObjectName(QStringLiteral("edtWordStatistics"));
     m_edtWordStatistics->setReadOnly(true);
     m_edtWordStatistics->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -106,7 +114,7 @@ void TfrmTextStatistics::btnMoreClick() {
     progress.close();
     m_cancelled = list.cancelled || (progress.window() && progress.window()->cancelled());
     m_edtWordStatistics->setUpdatesEnabled(false);
-    m_edtWordStatistics->setPlainText(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
+    m_edtWordStatistics->setText(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
     m_edtWordStatistics->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
 }

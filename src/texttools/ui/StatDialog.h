@@ -5,17 +5,18 @@
 
 #include <string>
 
+#include "shell/ui/ProForm.h"
 #include "texttools/TextStatistics.h"
 
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace sj {
 
 class LocaleCollator;
+class TKixEdit;
+class TKixMemo;
 
-class TfrmTextStatistics : public QDialog {
+class TfrmTextStatistics : public QDialog, public TProForm {
     Q_OBJECT
 public:
     // text is the scope's text; the dialog keeps its own copy, as the document may change
@@ -34,12 +35,12 @@ private:
     const LocaleCollator& m_collator;
     TextCounts m_counts;
     bool m_cancelled = false;
-    QLineEdit* m_edtCharacters;
-    QLineEdit* m_edtWords;
-    QLineEdit* m_edtOtherWords;
+    TKixEdit* m_edtCharacters;
+    TKixEdit* m_edtWords;
+    TKixEdit* m_edtOtherWords;
     QPushButton* m_btnMore;
     QPushButton* m_btnClose;
-    QPlainTextEdit* m_edtWordStatistics;
+    TKixMemo* m_edtWordStatistics;
 };
 
 }  // namespace sj
