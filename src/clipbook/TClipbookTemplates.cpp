@@ -90,6 +90,41 @@ void TClipbookTemplates::updateList() {
     if (!m_hotTemplate.empty() && indexOf(m_hotTemplate) < 0) m_hotTemplate.clear();
 }
 
+namespace {
+
+bool sameDirIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+}  // namespace
+
+bool TClipbookTemplates::followRename(const std::string& oldFile, const std::string& newFile) {
+    namespace fs = std::filesystem;
+    if (oldFile == newFile) return false;
+    const fs::path oldPath(oldFile), newPath(newFile);
+    const auto inLibraryDir = [this](const fs::path& p) {
+        const std::string dir = p.parent_path().string();
+        return dir.empty() || sameDirIgnoringCase(dir, m_templateDir) ||
+               sameDirIgnoringCase(dir + "/", m_templateDir) || sameDirIgnoringCase(dir, m_templateDir + "/");
+    };
+    const bool wasCurrent =
+        !m_hotTemplate.empty() && inLibraryDir(oldPath) && oldPath.stem().string() == m_hotTemplate;
+    listDirectory();
+    if (wasCurrent) {
+        const std::string name = newPath.stem().string();
+        // Moved out of the directory, the library has no listed name any more.
+        m_hotTemplate = inLibraryDir(newPath) && newPath.extension() == ".clb" && indexOf(name) >= 0
+                            ? name
+                            : std::string();
+    } else if (!m_hotTemplate.empty() && indexOf(m_hotTemplate) < 0) {
+        m_hotTemplate.clear();
+    }
+    return true;
+}
+
 bool TClipbookTemplates::choose(const std::string& name) {
     if (name == m_hotTemplate) return true;
     if (indexOf(name) < 0) return false;

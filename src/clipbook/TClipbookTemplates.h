@@ -33,6 +33,12 @@ public:
     // gone stops being current; the item list keeps its items.
     void updateList();
 
+    // A library file was renamed (full names). When it was the current library
+    // the new name becomes current without reading or writing anything; the
+    // directory is listed again in any case. True when the list or the current
+    // name may have changed.
+    bool followRename(const std::string& oldFile, const std::string& newFile);
+
     // Makes a listed library current, saving a modified one first. False when
     // the name is not listed or the save failed (the old library stays current).
     bool choose(const std::string& name);

@@ -187,6 +187,36 @@ TEST_F(ClipbookTemplatesTest, UpdateListDropsAVanishedCurrentLibraryButKeepsItem
     EXPECT_EQ(list.count(), 1u);
 }
 
+TEST_F(ClipbookTemplatesTest, RenamedCurrentLibraryKeepsItsUnsavedItemsUnderTheNewName) {
+    chooser.open(dir.path(), "Work");
+    list.addItem("extra", "not saved yet", [](const std::string&) { return std::nullopt; });
+    ASSERT_TRUE(list.modified());
+    std::filesystem::rename(dir.file("Work.clb"), dir.file("Jobs.clb"));
+    EXPECT_TRUE(chooser.followRename(dir.file("Work.clb"), dir.file("Jobs.clb")));
+    EXPECT_EQ(chooser.hotTemplate(), "Jobs");
+    EXPECT_EQ(chooser.names(), (std::vector<std::string>{"alpha", "Jobs"}));
+    // Nothing was read or written: the edits wait for the next save, into the new file.
+    EXPECT_TRUE(list.modified());
+    EXPECT_EQ(list.count(), 2u);
+    EXPECT_EQ(dir.read("Jobs.clb"), "=MultiLine\r\n\r\nH=w\r\nwork\r\n");
+    ASSERT_TRUE(chooser.saveCurrent());
+    EXPECT_NE(dir.read("Jobs.clb").find("not saved yet"), std::string::npos);
+    EXPECT_FALSE(dir.exists("Work.clb"));
+}
+
+TEST_F(ClipbookTemplatesTest, RenamingAnotherLibraryOnlyListsAgain) {
+    chooser.open(dir.path(), "Work");
+    std::filesystem::rename(dir.file("alpha.clb"), dir.file("beta.clb"));
+    EXPECT_TRUE(chooser.followRename(dir.file("alpha.clb"), dir.file("beta.clb")));
+    EXPECT_EQ(chooser.hotTemplate(), "Work");
+    EXPECT_EQ(chooser.names(), (std::vector<std::string>{"beta", "Work"}));
+    // A library moved out of the directory (or given another extension) is no longer current.
+    std::filesystem::rename(dir.file("Work.clb"), dir.file("Work.txt"));
+    chooser.followRename(dir.file("Work.clb"), dir.file("Work.txt"));
+    EXPECT_FALSE(chooser.hasCurrent());
+    EXPECT_FALSE(chooser.followRename(dir.file("x.clb"), dir.file("x.clb")));
+}
+
 TEST(LibraryNames, FiltersPathsAndDefaultTemplate) {
     EXPECT_FALSE(isLibraryNameChar('.'));
     EXPECT_FALSE(isLibraryNameChar('/'));

@@ -83,6 +83,9 @@ ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNot
     docs.pageSaved = [this](TFilePage*, const std::string& oldName, const std::string& newName) {
         librarySaved(oldName, newName);
     };
+    docs.pageRenamed = [this](TFilePage*, const std::string& oldName, const std::string& newName) {
+        libraryRenamed(oldName, newName);
+    };
 
     installSampleLibrary(libraryDirectory(), fileutils::join(dataFilesDirectory(), "Sample.clb"));
 
@@ -179,6 +182,8 @@ void ClipbookCommands::openClipbook(bool hidden, bool focus) {
         m_host.refreshStatus();
     };
     panel->onLibraryChanged = [this] { collectSettings(); };
+    // Stored at once: the last drag before the program ends must not be lost.
+    panel->onWidthChanged = [this](int width) { m_host.options().panelWidth = width; };
     panel->setClipPanelPos(clipPanelPosFromInt(o.clipbookPosition));
     if (hidden) panel->ownerForm()->hide();
     o.openClipbook = true;
@@ -357,6 +362,12 @@ void ClipbookCommands::librarySaved(const std::string& oldName, const std::strin
     }
     m_panel->refreshChooser();
     m_panel->refreshItems(-1);
+}
+
+void ClipbookCommands::libraryRenamed(const std::string& oldName, const std::string& newName) {
+    if (!m_panel || oldName.empty() || oldName == newName) return;
+    m_panel->libraryRenamed(oldName, newName);
+    collectSettings();
 }
 
 }  // namespace sj

@@ -54,6 +54,8 @@ public:
     // what a save means for the open Clipbook.
     std::string askLibrarySaveName();
     void librarySaved(const std::string& oldName, const std::string& newName);
+    // After a page's file was renamed on disk: the Clipbook follows its current library.
+    void libraryRenamed(const std::string& oldName, const std::string& newName);
 
     ClipPaster& paster() { return m_paster; }
 

@@ -41,191 +41,6 @@ bool sameFont(const QFont& a, const QFont& b) {
 
 }  // namespace
 
-// ---------------------------------------------------------------- item list
-
-TClipListView::TClipListView(TClipbookPanel& panel) : m_panel(panel) {
-    setObjectName(QStringLiteral("qva_ClipbookList"));
-    setToolTip({});
-    setStatusTip(QStringLiteral("List of clipbook items (double-click to paste or launch)"));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setAcceptDrops(true);
-    setDragEnabled(false);  // drags are started by hand so the format is ours
-    setUniformItemSizes(true);
-    setContextMenuPolicy(Qt::DefaultContextMenu);
-}
-
-void TClipListView::keyPressEvent(QKeyEvent* e) {
-    const auto mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const int key = e->key();
-    if (mods == Qt::NoModifier) {
-        switch (key) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Escape:
-                m_pressedKey = key;
-                e->accept();
-                return;
-            case Qt::Key_Insert:
-                if (m_panel.selectedIndex() >= 0) m_panel.copyToClipboard();
-                e->accept();
-                return;
-            case Qt::Key_Delete:
-                if (m_panel.selectedIndex() >= 0) m_panel.removeItem();
-                e->accept();
-                return;
-            default:
-                break;
-        }
-    } else if (mods == Qt::ControlModifier && (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X)) {
-        m_pressedKey = key;
-        e->accept();
-        return;
-    }
-    m_pressedKey = 0;
-    QListWidget::keyPressEvent(e);
-}
-
-void TClipListView::keyReleaseEvent(QKeyEvent* e) {
-    const int key = e->key();
-    if (e->isAutoRepeat() || key != m_pressedKey) {
-        QListWidget::keyReleaseEvent(e);
-        return;
-    }
-    m_pressedKey = 0;
-    e->accept();
-    QPointer<TClipbookPanel> panel(&m_panel);
-    switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (m_panel.selectedIndex() >= 0) m_panel.pasteSelected();
-            return;
-        case Qt::Key_Escape:
-            // Closing destroys this list: leave the key handling first.
-            QTimer::singleShot(0, &m_panel, [panel] {
-                if (panel) panel->closeClipbook();
-            });
-            return;
-        default:
-            break;
-    }
-    // The Ctrl keys run after the key handling has finished.
-    QTimer::singleShot(0, &m_panel, [panel, key] {
-        if (!panel) return;
-        if (key == Qt::Key_V) {
-            if (panel->clipboardHasText()) panel->addFromClipboard();
-            return;
-        }
-        if (panel->selectedIndex() < 0) return;
-        panel->copyToClipboard();
-        if (key == Qt::Key_C) msg::beep();
-        if (key == Qt::Key_X) panel->removeItem();
-    });
-}
-
-void TClipListView::focusOutEvent(QFocusEvent* e) {
-    m_pressedKey = 0;
-    QListWidget::focusOutEvent(e);
-}
-
-void TClipListView::mousePressEvent(QMouseEvent* e) {
-    m_pressPos = e->position().toPoint();
-    if (e->button() == Qt::RightButton) {
-        const int row = indexAt(m_pressPos).row();
-        if (row >= 0) setCurrentRow(row);
-        return;
-    }
-    QListWidget::mousePressEvent(e);
-}
-
-void TClipListView::mouseMoveEvent(QMouseEvent* e) {
-    if (!(e->buttons() & Qt::LeftButton) ||
-        (e->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance()) {
-        QListWidget::mouseMoveEvent(e);
-        return;
-    }
-    const int row = indexAt(m_pressPos).row();
-    if (row < 0) return;
-    auto* mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kClipDragFormat), QByteArray::number(row));
-    auto* drag = new QDrag(this);
-    drag->setMimeData(mime);
-    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
-}
-
-void TClipListView::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && indexAt(e->position().toPoint()).row() >= 0) {
-        setCurrentRow(indexAt(e->position().toPoint()).row());
-        m_panel.pasteSelected();
-        return;
-    }
-    QListWidget::mouseDoubleClickEvent(e);
-}
-
-void TClipListView::dragEnterEvent(QDragEnterEvent* e) {
-    const bool ours = e->mimeData()->hasFormat(QString::fromLatin1(kClipDragFormat)) && e->source() == this;
-    const bool fromDocument = e->mimeData()->hasText() &&
-                              qobject_cast<TKixRichEdit*>(e->source() ? e->source()->parent() : nullptr);
-    if (ours || fromDocument || (e->mimeData()->hasText() && qobject_cast<TKixRichEdit*>(e->source())))
-        e->acceptProposedAction();
-    else
-        e->ignore();
-}
-
-void TClipListView::dragMoveEvent(QDragMoveEvent* e) {
-    e->acceptProposedAction();
-}
-
-void TClipListView::dropEvent(QDropEvent* e) {
-    const QMimeData* mime = e->mimeData();
-    if (mime->hasFormat(QString::fromLatin1(kClipDragFormat)) && e->source() == this) {
-        const int from = mime->data(QString::fromLatin1(kClipDragFormat)).toInt();
-        int to = indexAt(e->position().toPoint()).row();
-        if (to < 0) to = count() - 1;
-        e->setDropAction(Qt::MoveAction);
-        e->accept();
-        if (from != to) m_panel.moveItem(from, to);
-        return;
-    }
-    if (mime->hasText()) {
-        e->setDropAction(Qt::CopyAction);
-        e->accept();
-        const std::string text = ss(mime->text());
-        QPointer<TClipbookPanel> panel(&m_panel);
-        // The title dialog must not open inside the drag's own event loop.
-        QTimer::singleShot(0, &m_panel, [panel, text] {
-            if (panel) panel->addText({}, text);
-        });
-    }
-}
-
-void TClipListView::contextMenuEvent(QContextMenuEvent* e) {
-    m_panel.updateListMenu();
-    m_panel.listMenu()->exec(e->globalPos());
-}
-
-// ---------------------------------------------------------- floating window
-
-TfrmClipBook::TfrmClipBook(QMainWindow* main, TClipbookPanel* panel) : QDockWidget(main) {
-    setObjectName(QStringLiteral("TfrmClipBook"));
-    setWindowTitle(QStringLiteral("Clipbook"));
-    setStatusTip(QStringLiteral("Clipbook"));
-    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                QDockWidget::DockWidgetFloatable);
-    setWidget(panel);
-}
-
-void TfrmClipBook::closeEvent(QCloseEvent* e) {
-    if (shuttingDown || !onCloseClicked) {
-        QDockWidget::closeEvent(e);
-        return;
-    }
-    e->ignore();
-    // Closing destroys this window: do it once the event is over.
-    auto f = onCloseClicked;
-    QTimer::singleShot(0, this, f);
-}
-
 // -------------------------------------------------------------------- pane
 
 TClipbookPanel::TClipbookPanel(QMainWindow* main, ClipPaster& paster)
@@ -263,6 +78,12 @@ TClipbookPanel::TClipbookPanel(QMainWindow* main, ClipPaster& paster)
 
     m_form = new TfrmClipBook(main, this);
     m_form->onCloseClicked = [this] { closeClipbook(); };
+    m_form->onDockedWidthChanged = [this](int w) {
+        // Only the user's drags count; our own placement sets the width itself.
+        if (m_docking || m_closing || m_pos == cpFloatForm || w == m_width) return;
+        m_width = w;
+        if (onWidthChanged) onWidthChanged(w);
+    };
     m_form->setFloating(true);
     m_form->hide();
     connect(m_form, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea area) {
@@ -284,7 +105,25 @@ TClipbookPanel::TClipbookPanel(QMainWindow* main, ClipPaster& paster)
 
 TClipbookPanel::~TClipbookPanel() {
     if (m_memoViewport) m_memoViewport->removeEventFilter(this);
+    if (m_memoWatched) m_memoWatched->removeEventFilter(this);
 }
+
+namespace {
+
+// Marks the pane as moving for as long as a placement change runs.
+class DockingScope {
+public:
+    explicit DockingScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
+    ~DockingScope() { m_flag = m_was; }
+    DockingScope(const DockingScope&) = delete;
+    DockingScope& operator=(const DockingScope&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_was;
+};
+
+}  // namespace
 
 void TClipbookPanel::buildMenus() {
     m_templatesMenu = new QMenu(this);
@@ -444,12 +283,8 @@ void TClipbookPanel::refreshChooser() {
 void TClipbookPanel::refreshItems(int select) {
     const int keep = select == -2 ? selectedIndex() : select;
     const QSignalBlocker block(m_listView);
-    m_listView->clear();
-    for (const ClipItem& item : m_list.items()) {
-        auto* row = new QListWidgetItem(qs(item.title), m_listView);
-        if (item.isCommand()) row->setForeground(Qt::red);
-    }
-    if (keep >= 0 && keep < m_listView->count()) m_listView->setCurrentRow(keep);
+    m_listView->setTabWidth(m_list.tabWidth());
+    m_listView->setItems(m_list.items(), keep);
     updateListMenu();
 }
 
@@ -493,8 +328,9 @@ bool TClipbookPanel::chooseByNumber(int n) {
 void TClipbookPanel::pasteAt(int index, TFilePage* page, bool interactive) {
     if (index < 0 || index >= static_cast<int>(m_list.count())) return;
     // Copied: a prompt's event loop may let the list change underneath.
-    const std::string body = m_list.item(static_cast<std::size_t>(index)).body.text();
-    m_paster.paste(body, page, interactive);
+    const ClipItem item = m_list.item(static_cast<std::size_t>(index));
+    if (onPaste) onPaste(item);
+    m_paster.paste(item.body.text(), page, interactive);
 }
 
 void TClipbookPanel::pasteSelected() {
@@ -619,8 +455,6 @@ void TClipbookPanel::applyDocumentLook() {
     cpal.setColor(QPalette::Base, pal.color(QPalette::Base));
     cpal.setColor(QPalette::Text, pal.color(QPalette::Text));
     m_chooser->setPalette(cpal);
-    // Command clips stay red whatever the text colour.
-    refreshItems();
 }
 
 void TClipbookPanel::chooseFont() {
@@ -653,6 +487,7 @@ int TClipbookPanel::clipPanelWidth() const {
 void TClipbookPanel::setClipPanelPos(TClipPanelPos pos) {
     if (m_placed && pos == m_pos && m_form->isFloating() == (pos == cpFloatForm)) return;
     m_placed = true;
+    const DockingScope docking(m_docking);
     m_closing = true;  // the dock signals below are our own doing
     const int w = m_width > 0 ? m_width : (width() > 0 ? width() : 134);
     if (pos == cpFloatForm) {
@@ -685,6 +520,7 @@ bool TClipbookPanel::isHiddenPane() const {
 }
 
 void TClipbookPanel::showPane() {
+    const DockingScope docking(m_docking);
     m_form->show();
     if (m_pos != cpFloatForm) m_main->resizeDocks({m_form}, {m_width > 0 ? m_width : 134}, Qt::Horizontal);
     m_form->raise();
@@ -694,6 +530,7 @@ void TClipbookPanel::showPane() {
 
 void TClipbookPanel::hideClipbook() {
     if (m_pos == cpFloatForm) return;
+    const DockingScope docking(m_docking);
     m_width = m_form->width();
     m_form->hide();
     if (onViewChanged) onViewChanged();
@@ -721,15 +558,19 @@ void TClipbookPanel::closeClipbook() {
 void TClipbookPanel::setMemoControl(TFilePage* page) {
     if (m_memo == page) return;
     if (m_memoViewport) m_memoViewport->removeEventFilter(this);
+    if (m_memoWatched) m_memoWatched->removeEventFilter(this);
     m_memo = page;
     m_memoViewport = page ? page->viewport() : nullptr;
+    m_memoWatched = page;
     if (m_memoViewport) m_memoViewport->installEventFilter(this);
+    if (m_memoWatched) m_memoWatched->installEventFilter(this);
     applyDocumentLook();
 }
 
 bool TClipbookPanel::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_chooser->lineEdit()) {
-        if (e->type() == QEvent::FocusOut) commitTypedText();
+        // Moving the pane moves the focus too; that is no answer to the typed name.
+        if (e->type() == QEvent::FocusOut && !m_docking) commitTypedText();
         if (e->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(e);
             if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
@@ -742,6 +583,12 @@ bool TClipbookPanel::eventFilter(QObject* watched, QEvent* e) {
         return false;
     }
     if (watched == m_memoViewport) return documentDragEvent(m_memoViewport, e);
+    if (watched == m_memoWatched) {
+        // The docked list wears the document's look, also after the document's own font or colours change.
+        if ((e->type() == QEvent::FontChange || e->type() == QEvent::PaletteChange) && m_pos != cpFloatForm)
+            applyDocumentLook();
+        return false;
+    }
     return QWidget::eventFilter(watched, e);
 }
 
@@ -771,6 +618,11 @@ bool TClipbookPanel::documentDragEvent(QWidget*, QEvent* e) {
         if (page) pasteAt(index, page, false);
     });
     return true;
+}
+
+void TClipbookPanel::libraryRenamed(const std::string& oldName, const std::string& newName) {
+    if (!m_templates.hasCurrent() || oldName == newName) return;
+    if (m_templates.followRename(oldName, newName)) refreshChooser();
 }
 
 }  // namespace sj

@@ -2,9 +2,7 @@
 // `TClipbookPanel`: the Clipbook pane, a library chooser above the item list
 // of the current library. It lives in its floating window `TfrmClipBook`,
 // which the main window docks on its left or right side on request.
-#include <QDockWidget>
 #include <QFont>
-#include <QListWidget>
 #include <QPointer>
 #include <QWidget>
 
@@ -15,6 +13,8 @@
 #include "clipbook/TClipbookList.h"
 #include "clipbook/TClipbookTemplates.h"
 #include "clipbook/ui/ClipDialogs.h"
+#include "clipbook/ui/TClipListView.h"
+#include "clipbook/ui/TfrmClipBook.h"
 #include "shell/ui/FilePage.h"
 
 class QAction;
@@ -25,50 +25,10 @@ class QMenu;
 namespace sj {
 
 class ClipPaster;
-class TClipbookPanel;
 class TFilePage;
 
-// Drags from the item list carry the item's index in this format; documents
-// accept no other Clipbook drag.
-inline constexpr const char* kClipDragFormat = "application/x-cf-clipbook-drag";
 // The clipboard format holding the title of a copied item (8-bit text and a NUL).
 inline constexpr const char* kClipboardFormat = "application/x-cf-clipbook";
-
-class TClipListView : public QListWidget {
-    Q_OBJECT
-public:
-    explicit TClipListView(TClipbookPanel& panel);
-    bool customColorUsed() const { return true; }
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void dragEnterEvent(QDragEnterEvent* e) override;
-    void dragMoveEvent(QDragMoveEvent* e) override;
-    void dropEvent(QDropEvent* e) override;
-    void contextMenuEvent(QContextMenuEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
-private:
-    TClipbookPanel& m_panel;
-    QPoint m_pressPos;
-    int m_pressedKey = 0;  // a key whose release acts, pressed in the list
-};
-
-// The floating window; the main window docks it.
-class TfrmClipBook : public QDockWidget {
-    Q_OBJECT
-public:
-    TfrmClipBook(QMainWindow* main, TClipbookPanel* panel);
-    std::function<void()> onCloseClicked;
-    bool shuttingDown = false;
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-};
 
 class TClipbookPanel : public QWidget {
     Q_OBJECT
@@ -137,9 +97,20 @@ public:
     void updateTemplatesMenu();
     QAction* pasteAction() const { return m_aPaste; }
 
+    // True while the pane changes its place: focus moves then are not the user's.
+    bool isDocking() const { return m_docking; }
+
+    // After a library file was renamed on disk: when it was the current
+    // library, the pane follows the new name without reading or writing files.
+    void libraryRenamed(const std::string& oldName, const std::string& newName);
+
     std::function<void()> onClose;
     std::function<void()> onViewChanged;
     std::function<void()> onLibraryChanged;
+    // The docked width after the user dragged the bar beside the pane.
+    std::function<void(int)> onWidthChanged;
+    // Raised before an item is pasted, with the item as it will be pasted.
+    std::function<void(const ClipItem&)> onPaste;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -161,12 +132,14 @@ private:
     TfrmClipBook* m_form;
     QPointer<TFilePage> m_memo;
     QPointer<QWidget> m_memoViewport;
+    QPointer<QWidget> m_memoWatched;  // the page, for its font and colour changes
     TClipPanelPos m_pos = cpFloatForm;
     int m_width = 0;
     bool m_defaultFont = true;
     bool m_floatPlaced = false;
     bool m_placed = false;  // shown in some placement at least once
     bool m_closing = false;
+    bool m_docking = false;
     bool m_editorWordWrap = true;  // the item editor's, kept while the program runs
     QMenu* m_listMenu;
     QMenu* m_templatesMenu;

@@ -410,6 +410,7 @@ void DocumentSet::renameCurrent() {
     }
     page->setFileName(newName);
     updateCaption(page);
+    if (pageRenamed) pageRenamed(page, oldName, newName);
     emit currentChanged(page);
 }
 

@@ -77,6 +77,8 @@ public:
     std::function<std::string(TFilePage*)> librarySaveName;
     // After a page was written to its file (old and new full names).
     std::function<void(TFilePage*, const std::string&, const std::string&)> pageSaved;
+    // After a page's file was renamed on disk (old and new full names).
+    std::function<void(TFilePage*, const std::string&, const std::string&)> pageRenamed;
 
     void updateCaption(TFilePage* page);
     PageEnvironment environment();

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -20,6 +22,8 @@
 #include "clipbook/ui/TClipbookPanel.h"
 #include "clipbook/ui/TfrmEditClipFile.h"
 #include "shell/ui/FilePage.h"
+#include "shell/ui/KixEdit.h"
+#include "shell/ui/KixListbox.h"
 #include "shell/ui/MessageBoxes.h"
 
 namespace sj {
@@ -144,6 +148,118 @@ TEST_F(ClipbookPanelTest, ExplicitFontTurnsDefaultFontOffUntilToggledBack) {
     panel->toggleDefaultFont();
     EXPECT_TRUE(panel->defaultFont());
     EXPECT_EQ(panel->listFont().pointSize(), 15);
+}
+
+TEST_F(ClipbookPanelTest, RowsAreAsHighAsTheFontsCharactersAndTabsUseTheLibrarysWidth) {
+    for (int size : {8, 24}) {
+        panel->setListFont(QFont(QStringLiteral("Monospace"), size));
+        QApplication::processEvents();
+        const int expected = QFontMetrics(panel->listView()->font()).height();
+        EXPECT_EQ(panel->listView()->rowHeight(), expected);
+        EXPECT_EQ(panel->listView()->visualItemRect(panel->listView()->item(1)).height(), expected) << size;
+        EXPECT_EQ(panel->listView()->visualItemRect(panel->listView()->item(1)).top(), expected) << size;
+    }
+    EXPECT_EQ(panel->listView()->tabWidth(), 30);
+    dir.write("Tabs.clb", "=MultiLine TabWidth=64\r\n\r\nH=a\tb\r\nx\r\n");
+    panel->templates().updateList();
+    ASSERT_TRUE(panel->templates().choose("Tabs"));
+    panel->refreshItems(0);
+    EXPECT_EQ(panel->listView()->tabWidth(), 64);
+    const qreal avg = QFontMetricsF(panel->listView()->font()).averageCharWidth();
+    EXPECT_DOUBLE_EQ(panel->listView()->tabStopPixels(), 64 * avg / 4.0);
+    // A width of 0 in the header is no reason for titles to pile up on one spot.
+    panel->listView()->setTabWidth(0);
+    EXPECT_DOUBLE_EQ(panel->listView()->tabStopPixels(), 32 * avg / 4.0);
+}
+
+TEST_F(ClipbookPanelTest, DockedListFollowsTheCurrentDocumentsOwnFontChanges) {
+    panel->setClipPanelPos(cpLeftPane);
+    page->setFont(QFont(QStringLiteral("Monospace"), 19));
+    EXPECT_EQ(panel->listFont().pointSize(), 19);
+    EXPECT_EQ(panel->chooser()->font().pointSize(), 19);
+    panel->setDefaultFontFlag(false);
+    page->setFont(QFont(QStringLiteral("Monospace"), 11));
+    EXPECT_EQ(panel->listFont().pointSize(), 19);
+    panel->setDefaultFontFlag(true);
+    panel->setClipPanelPos(cpFloatForm);
+    page->setFont(QFont(QStringLiteral("Monospace"), 23));
+    EXPECT_NE(panel->listFont().pointSize(), 23);
+    // A page that is no longer the current one is no longer followed.
+    panel->setClipPanelPos(cpRightPane);
+    TFilePage other{PageEnvironment{}};
+    other.setFont(QFont(QStringLiteral("Monospace"), 13));
+    panel->setMemoControl(&other);
+    EXPECT_EQ(panel->listFont().pointSize(), 13);
+    page->setFont(QFont(QStringLiteral("Monospace"), 29));
+    EXPECT_EQ(panel->listFont().pointSize(), 13);
+    panel->setMemoControl(page);
+}
+
+TEST_F(ClipbookPanelTest, DraggedWidthIsReportedAtOnceButPlacementIsNot) {
+    std::vector<int> widths;
+    panel->onWidthChanged = [&widths](int w) { widths.push_back(w); };
+    panel->setClipPanelWidth(150);
+    panel->setClipPanelPos(cpLeftPane);
+    QApplication::processEvents();
+    // The layout may settle on another width than asked; that one is the truth.
+    EXPECT_TRUE(widths.empty() || widths.back() == panel->ownerForm()->width());
+    // What dragging the bar does: the dock area gets another width.
+    main.resizeDocks({panel->ownerForm()}, {230}, Qt::Horizontal);
+    QApplication::processEvents();
+    ASSERT_FALSE(widths.empty());
+    EXPECT_EQ(widths.back(), panel->ownerForm()->width());
+    EXPECT_EQ(panel->clipPanelWidth(), widths.back());
+    widths.clear();
+    panel->setClipPanelPos(cpFloatForm);
+    QApplication::processEvents();
+    panel->ownerForm()->resize(300, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(widths.empty());
+}
+
+TEST_F(ClipbookPanelTest, FocusLostWhileThePaneMovesDoesNotTakeTheTypedName) {
+    panel->chooser()->setEditText(QStringLiteral("Gamma"));
+    auto loseFocus = [this] {
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(panel->chooser()->lineEdit(), &out);
+    };
+    panel->onViewChanged = [&] {
+        EXPECT_TRUE(panel->isDocking());
+        loseFocus();
+    };
+    panel->setClipPanelPos(cpLeftPane);
+    panel->hideClipbook();
+    panel->showPane();
+    EXPECT_TRUE(g_messages.isEmpty());
+    EXPECT_EQ(panel->chooser()->currentText(), QStringLiteral("Gamma"));
+    panel->onViewChanged = nullptr;
+    EXPECT_FALSE(panel->isDocking());
+    loseFocus();  // the user leaving the chooser: the create question comes
+    EXPECT_EQ(g_messages.size(), 1);
+    EXPECT_EQ(panel->templates().hotTemplate(), "Alpha");
+}
+
+TEST_F(ClipbookPanelTest, RenamedLibraryFileIsFollowedAndPastesAnnounceTheirItem) {
+    panel->list().addItem("new", "unsaved", [](const std::string&) { return std::nullopt; });
+    panel->refreshItems(-1);
+    std::filesystem::rename(dir.file("Alpha.clb"), dir.file("Gamma.clb"));
+    panel->libraryRenamed(dir.file("Alpha.clb"), dir.file("Gamma.clb"));
+    EXPECT_EQ(panel->templates().hotTemplate(), "Gamma");
+    EXPECT_EQ(panel->chooser()->currentText(), QStringLiteral("Gamma"));
+    EXPECT_EQ(panel->chooser()->count(), 2);
+    EXPECT_EQ(panel->list().count(), 3u);  // nothing reloaded
+    EXPECT_TRUE(panel->list().modified());
+
+    std::vector<std::string> announced;
+    panel->onPaste = [&](const ClipItem& item) {
+        announced.push_back(item.title);
+        EXPECT_EQ(page->textBytes(), "");  // before the paste
+    };
+    panel->pasteAt(panel->list().findItem("sig"), page, false);
+    EXPECT_EQ(announced, std::vector<std::string>{"sig"});
+    EXPECT_EQ(page->textBytes(), "Regards");
+    panel->pasteAt(99, page, false);  // no item, no event
+    EXPECT_EQ(announced.size(), 1u);
 }
 
 TEST(ClipFileChooserTest, OpenModeRefusesMissingFilesAndSaveModeAsksBeforeOverwriting) {
