@@ -3,32 +3,58 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "shell/ui/InputBoxMaster.h"
+
 namespace sj {
 
-void ClipContentEdit::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu* menu = createStandardContextMenu(e->pos());
+namespace {
+
+// The form's editing menu for a field, with the item editor's "&Word Wrap" below it.
+QMenu* editingMenu(QWidget* field, const ClipContentEdit& content, bool wrapEnabled) {
+    TInputBoxMaster* master = TInputBoxMaster::of(field);
+    QMenu* menu = (master ? master->InputBoxMenu : TInputBoxMenu()).build(field, field);
     menu->addSeparator();
     QAction* wrap = menu->addAction(QStringLiteral("&Word Wrap"));
     wrap->setCheckable(true);
-    wrap->setChecked(lineWrapMode() != NoWrap);
-    connect(wrap, &QAction::toggled, this, [this](bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); });
-    menu->exec(e->globalPos());
-    delete menu;
+    wrap->setChecked(content.lineWrapMode() != QPlainTextEdit::NoWrap);
+    wrap->setEnabled(wrapEnabled);
+    return menu;
 }
 
-TfrmClipEditor::TfrmClipEditor(QWidget* parent) : QDialog(parent) {
+}  // namespace
+
+void ClipContentEdit::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = editingMenu(this, *this, true);
+    QAction* wrap = menu->actions().constLast();
+    connect(wrap, &QAction::toggled, this, [this](bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+void ClipTitleEdit::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = editingMenu(this, m_content, false);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+TfrmClipEditor::TfrmClipEditor(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      TProForm(this) {
+    PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
+    CentredByDesign = true;
     setWindowTitle(QStringLiteral("Edit Clipbook Item"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     setSizeGripEnabled(true);
+    new TInputBoxMaster(this);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    m_title = new QLineEdit(this);
+    m_content = new ClipContentEdit(this);
+    m_title = new ClipTitleEdit(*m_content, this);
     m_title->setStatusTip(QStringLiteral("Edit Clipbook item header"));
     m_ok = new QPushButton(QStringLiteral("&Ok"), this);
     m_ok->setStatusTip(QStringLiteral("Save changes made to Clipbook item"));
@@ -39,12 +65,14 @@ TfrmClipEditor::TfrmClipEditor(QWidget* parent) : QDialog(parent) {
     row->addWidget(m_ok);
     row->addWidget(m_cancel);
     layout->addLayout(row);
-    m_content = new ClipContentEdit(this);
     m_content->setStatusTip(QStringLiteral("Edit Clipbook item content"));
     m_content->setTabChangesFocus(false);
     m_content->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(m_content, 1);
+    setTabOrder(m_title, m_ok);
+    setTabOrder(m_ok, m_cancel);
+    setTabOrder(m_cancel, m_content);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(400, 166);
@@ -60,7 +88,7 @@ void TfrmClipEditor::setContent(const QString& title, const std::string& body) {
 
 void TfrmClipEditor::setContent(const QString& title, const QString& body) {
     m_title->setText(title);
-    m_content->setPlainText(body);
+    m_content->setText(body);
 }
 
 QString TfrmClipEditor::title() const {

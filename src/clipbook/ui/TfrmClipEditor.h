@@ -1,25 +1,41 @@
 #pragma once
 // `TfrmClipEditor`: edits one clip's title and content.
 #include <QDialog>
-#include <QPlainTextEdit>
 
 #include <string>
 
-class QLineEdit;
+#include "shell/ui/KixEdit.h"
+#include "shell/ui/KixMemo.h"
+#include "shell/ui/ProForm.h"
+
 class QPushButton;
 
 namespace sj {
 
-class ClipContentEdit : public QPlainTextEdit {
+// The content field; its editing menu has the extra item "&Word Wrap".
+class ClipContentEdit : public TKixMemo {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using TKixMemo::TKixMemo;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 };
 
-class TfrmClipEditor : public QDialog {
+// The title field; its editing menu shows "&Word Wrap" disabled.
+class ClipTitleEdit : public TKixEdit {
+    Q_OBJECT
+public:
+    ClipTitleEdit(const ClipContentEdit& content, QWidget* parent) : TKixEdit(parent), m_content(content) {}
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    const ClipContentEdit& m_content;
+};
+
+class TfrmClipEditor : public QDialog, public TProForm {
     Q_OBJECT
 public:
     explicit TfrmClipEditor(QWidget* parent = nullptr);
@@ -32,14 +48,14 @@ public:
     void setWordWrap(bool on);
     bool wordWrap() const;
 
-    QLineEdit* titleField() const { return m_title; }
+    TKixEdit* titleField() const { return m_title; }
     ClipContentEdit* contentField() const { return m_content; }
 
 private:
-    QLineEdit* m_title;
+    ClipContentEdit* m_content;
+    ClipTitleEdit* m_title;
     QPushButton* m_ok;
     QPushButton* m_cancel;
-    ClipContentEdit* m_content;
 };
 
 }  // namespace sj

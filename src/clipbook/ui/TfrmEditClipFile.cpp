@@ -13,6 +13,9 @@
 #include <QVBoxLayout>
 
 #include "clipbook/LibraryNames.h"
+#include "shell/ui/InputBoxMaster.h"
+#include "shell/ui/KixEdit.h"
+#include "shell/ui/KixListbox.h"
 #include "shell/ui/MessageBoxes.h"
 
 namespace sj {
@@ -22,14 +25,15 @@ TfrmEditClipFile::TfrmEditClipFile(const QString& directory, bool saveMode, QWid
     setWindowTitle(saveMode ? QStringLiteral("Save Clipbook File") : QStringLiteral("Open Clipbook File"));
     setStatusTip(QStringLiteral("Clipbook Templates"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    new TInputBoxMaster(this);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QStringLiteral("Clipbook Template:"), this);
-    m_name = new QLineEdit(this);
+    m_name = new TKixEdit(this);
     m_name->setStatusTip(QStringLiteral("Clipbook template name"));
     m_name->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^*?\\\\]*")), m_name));
     label->setBuddy(m_name);
-    m_list = new QListWidget(this);
+    m_list = new TKixListbox(this);
     m_list->setStatusTip(QStringLiteral("List of available clipbook templates"));
     QStringList names;
     for (const QFileInfo& fi : QDir(directory).entryInfoList({QStringLiteral("*.clb")}, QDir::Files))

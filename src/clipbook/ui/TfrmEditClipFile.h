@@ -3,11 +3,12 @@
 // one to save to.
 #include <QDialog>
 
-class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace sj {
+
+class TKixEdit;
+class TKixListbox;
 
 class TfrmEditClipFile : public QDialog {
     Q_OBJECT
@@ -18,8 +19,8 @@ public:
     QString fileName() const { return m_result; }
     static QString run(const QString& directory, bool saveMode, QWidget* parent = nullptr);
 
-    QLineEdit* nameField() const { return m_name; }
-    QListWidget* listField() const { return m_list; }
+    TKixEdit* nameField() const { return m_name; }
+    TKixListbox* listField() const { return m_list; }
     QPushButton* okButton() const { return m_ok; }
     void tryAccept();
 
@@ -29,8 +30,8 @@ private:
     QString m_directory;
     bool m_save;
     QString m_result;
-    QLineEdit* m_name;
-    QListWidget* m_list;
+    TKixEdit* m_name;
+    TKixListbox* m_list;
     QPushButton* m_ok;
 };
 
