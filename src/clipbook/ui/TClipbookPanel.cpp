@@ -486,10 +486,11 @@ int TClipbookPanel::clipPanelWidth() const {
 
 void TClipbookPanel::setClipPanelPos(TClipPanelPos pos) {
     if (m_placed && pos == m_pos && m_form->isFloating() == (pos == cpFloatForm)) return;
+    // Before its first placement the pane has no width of its own worth keeping.
+    const int w = m_width > 0 ? m_width : (m_placed && width() > 0 ? width() : 134);
     m_placed = true;
     const DockingScope docking(m_docking);
     m_closing = true;  // the dock signals below are our own doing
-    const int w = m_width > 0 ? m_width : (width() > 0 ? width() : 134);
     if (pos == cpFloatForm) {
         if (m_pos != cpFloatForm) m_width = m_form->width();
         m_form->setFloating(true);
