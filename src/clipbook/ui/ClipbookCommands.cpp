@@ -87,7 +87,13 @@ ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNot
         libraryRenamed(oldName, newName);
     };
 
-    installSampleLibrary(libraryDirectory(), fileutils::join(dataFilesDirectory(), "Sample.clb"));
+    // A new user's first Clipbook shows the sample library rather than an empty list.
+    const std::string sample = fileutils::join(dataFilesDirectory(), "Sample.clb");
+    if (installSampleLibrary(libraryDirectory(), sample) &&
+        !fileutils::fileExists(fileutils::join(
+            libraryDirectory(), templateNameFromDefault(host.options().defaultTemplate) + ".clb")))
+        host.options().defaultTemplate =
+            fileutils::join(fileutils::directoryOf(host.options().defaultTemplate), "Sample");
 
     if (m_window) {
         auto previousShutdown = m_window->onShutdown;
