@@ -20,8 +20,10 @@
 #include "shell/ui/MessageBoxes.h"
 
 namespace sj {
-
 namespace {
+
+// The floating Clipbook window's placement key in the configuration.
+const std::string kFloatingKey = "TfrmClipBook";
 
 std::string configDirectory() {
     ConfigEnvironment env;
@@ -190,6 +192,11 @@ void ClipbookCommands::openClipbook(bool hidden, bool focus) {
     panel->onLibraryChanged = [this] { collectSettings(); };
     // Stored at once: the last drag before the program ends must not be lost.
     panel->onWidthChanged = [this](int width) { m_host.options().panelWidth = width; };
+    if (const auto it = o.placements.find(kFloatingKey); it != o.placements.end()) {
+        const WindowPlacement& p = it->second;
+        if (p.left && p.top && p.width && p.height)
+            panel->storedFloatGeometry = QRect(*p.left, *p.top, *p.width, *p.height);
+    }
     panel->setClipPanelPos(clipPanelPosFromInt(o.clipbookPosition));
     if (hidden) panel->ownerForm()->hide();
     o.openClipbook = true;
@@ -218,6 +225,14 @@ void ClipbookCommands::collectSettings() {
         o.defaultTemplate = dir.empty() ? hot : libraryFilePath(dir, hot);
     }
     o.showClipbook = !m_panel->isHiddenPane();
+    if (m_panel->clipPanelPos() == cpFloatForm && m_panel->ownerForm()->isFloating()) {
+        const QRect r = m_panel->ownerForm()->geometry();
+        WindowPlacement& p = o.placements[kFloatingKey];
+        p.left = r.x();
+        p.top = r.y();
+        p.width = r.width();
+        p.height = r.height();
+    }
 }
 
 void ClipbookCommands::followDocument() {

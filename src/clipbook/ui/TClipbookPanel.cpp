@@ -496,10 +496,14 @@ void TClipbookPanel::setClipPanelPos(TClipPanelPos pos) {
         m_form->setFloating(true);
         if (!m_floatPlaced) {
             m_floatPlaced = true;
-            m_form->resize(134, 375);
             const QRect screen =
                 m_main->screen() ? m_main->screen()->availableGeometry() : QRect(0, 0, 800, 600);
-            m_form->move(screen.center() - QPoint(67, 187));
+            if (storedFloatGeometry.isValid() && screen.intersects(storedFloatGeometry)) {
+                m_form->setGeometry(storedFloatGeometry);
+            } else {
+                m_form->resize(134, 375);
+                m_form->move(screen.center() - QPoint(67, 187));
+            }
         } else {
             m_form->resize(w, m_form->height());
         }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 // `TClipbookPanel`: the Clipbook pane, a library chooser above the item list
 // of the current library. It lives in its floating window `TfrmClipBook`,
 // which the main window docks on its left or right side on request.
@@ -37,6 +38,8 @@ public:
     ~TClipbookPanel() override;
 
     TfrmClipBook* ownerForm() const { return m_form; }
+    // Where the floating window stood last time; used on its first float.
+    QRect storedFloatGeometry;
     TClipbookList& list() { return m_list; }
     TClipbookTemplates& templates() { return m_templates; }
     TClipListView* listView() const { return m_listView; }

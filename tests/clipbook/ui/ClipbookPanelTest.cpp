@@ -307,3 +307,24 @@ TEST(SampleLibraryInstallTest, CopiedOnlyIntoADirectoryWithoutLibraries) {
 
 }  // namespace
 }  // namespace sj
+
+namespace sj {
+namespace {
+
+TEST_F(ClipbookPanelTest, FloatingWindowTakesItsStoredPlaceOnItsFirstFloat) {
+    panel->storedFloatGeometry = QRect(40, 50, 210, 320);
+    panel->setClipPanelPos(cpFloatForm);
+    EXPECT_TRUE(panel->ownerForm()->isFloating());
+    EXPECT_EQ(panel->ownerForm()->size(), QSize(210, 320));
+
+    // A place no screen shows is not used: the window comes up centred instead.
+    auto* other = new TClipbookPanel(&main, paster);
+    other->openTemplates(dir.path(), "Beta");
+    other->storedFloatGeometry = QRect(90000, 90000, 210, 320);
+    other->setClipPanelPos(cpFloatForm);
+    EXPECT_EQ(other->ownerForm()->size(), QSize(134, 375));
+    delete other->ownerForm();
+}
+
+}  // namespace
+}  // namespace sj
