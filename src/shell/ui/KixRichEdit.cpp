@@ -52,6 +52,7 @@ TKixRichEdit::TKixRichEdit(QWidget* parent) : QsciScintilla(parent) {
     SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &TKixRichEdit::onModified);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        applyLineStopsToShownLines();
         if (updated & SC_UPDATE_SELECTION) emit caretMoved();
     });
     setMarginWidth(0, 0);
@@ -326,11 +327,37 @@ void TKixRichEdit::setTabSettings(const std::string& text) {
 void TKixRichEdit::applyTabStops() {
     const double ppi = pixelsPerInch() > 0 ? pixelsPerInch() : 96.0;
     const std::vector<int> stops = m_tabs.pixels(ppi);
-    // The component's tab width is uniform: the list is applied as the spacing
-    // of its first stop, which is exact for the default and for regular lists.
+    // A regular list is the component's uniform tab width; other lists are set
+    // per line, on the lines being shown (the component keeps stops per line).
     const int spaceWidth = std::max<int>(1, SendScintilla(SCI_TEXTWIDTH, STYLE_DEFAULT, " "));
     const int first = stops.empty() ? static_cast<int>(ppi / 2) : stops.front();
     setTabWidth(std::max(1, static_cast<int>(std::lround(static_cast<double>(first) / spaceWidth))));
+    const int uniform = tabWidth() * spaceWidth;
+    bool regular = true;
+    for (std::size_t i = 0; i < stops.size() && regular; ++i)
+        regular = stops[i] == static_cast<int>(i + 1) * uniform;
+    const bool hadLineStops = !m_lineStops.empty();
+    m_lineStops = regular ? std::vector<int>() : stops;
+    if (hadLineStops) {
+        // The stops set before no longer hold.
+        const int lines = SendScintilla(SCI_GETLINECOUNT);
+        for (int line = 0; line < lines; ++line) SendScintilla(SCI_CLEARTABSTOPS, line);
+    }
+    applyLineStopsToShownLines();
+}
+
+void TKixRichEdit::applyLineStopsToShownLines() {
+    if (m_lineStops.empty()) return;
+    const int lines = SendScintilla(SCI_GETLINECOUNT);
+    const int firstShown = SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE));
+    const int lastShown = std::min<int>(
+        lines - 1, SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE) +
+                                                             SendScintilla(SCI_LINESONSCREEN) + 1));
+    for (int line = firstShown; line <= lastShown; ++line) {
+        if (SendScintilla(SCI_GETNEXTTABSTOP, line, 0L) == m_lineStops.front()) continue;
+        SendScintilla(SCI_CLEARTABSTOPS, line);
+        for (const int x : m_lineStops) SendScintilla(SCI_ADDTABSTOP, line, static_cast<long>(x));
+    }
 }
 
 void TKixRichEdit::ensureHeadroom() {

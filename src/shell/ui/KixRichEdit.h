@@ -1,13 +1,14 @@
 #pragma once
 // `TKixRichEdit`: the plain-text editing control under every document page.
 // UTF-8 buffer, CR LF line breaks inside, positions are byte offsets.
+#include <Qsci/qsciscintilla.h>
 #include <QMenu>
 #include <QPointer>
-#include <Qsci/qsciscintilla.h>
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/TabStops.h"
 
@@ -73,6 +74,7 @@ public:
     void setModifiedFlag(bool on);
 
     // Tab stops in the list's unit (0 inches, 1 cm, 2 pixels), text form "0.5;1.25".
+    // Regular lists are the uniform tab width; others are set on each line shown.
     void setTabSettings(const std::string& text);
     std::string tabSettings() const { return m_tabs.text(); }
     void setTabUnits(int units);
@@ -115,6 +117,7 @@ private:
     void flushEdited();
     int displayLineHeight() const;
     double pixelsPerInch() const;
+    void applyLineStopsToShownLines();
 
     QPointer<QMenu> m_contextMenu;
     bool m_undoOnEsc = false;
@@ -125,6 +128,7 @@ private:
     bool m_insertPressed = false;
     Pos m_textLimit = 61439;
     TabStops m_tabs;
+    std::vector<int> m_lineStops;  // pixel stops of an irregular list, else empty
 };
 
 }  // namespace sj
