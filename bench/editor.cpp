@@ -23,39 +23,16 @@
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/MessageBoxes.h"
 
+#include "BenchData.h"
+
 namespace {
 
-constexpr int kLines = 1'200'000;
+using sj::bench::kLines;
+using sj::bench::makeText;
 
 const std::string& benchDir() {
-    static const std::string dir = [] {
-        if (const char* d = std::getenv("SJ_EDITOR_DIR"); d && *d) {
-            std::filesystem::create_directories(d);
-            return std::string(d);
-        }
-        std::string tmpl = (std::filesystem::temp_directory_path() / "sj-bench-editor-XXXXXX").string();
-        std::string made = ::mkdtemp(tmpl.data());
-        static struct Cleanup {
-            std::string path;
-            ~Cleanup() { std::filesystem::remove_all(path); }
-        } cleanup{made};
-        return made;
-    }();
+    static const std::string dir = sj::bench::dataDirectory("SJ_EDITOR_DIR", "sj-bench-editor");
     return dir;
-}
-
-// 1.2 million lines of about 42 bytes: roughly 50 MB.
-std::string makeText(const char* lineBreak, bool windows1252) {
-    std::string s;
-    s.reserve(kLines * 44);
-    const std::string filler = windows1252 ? "Caf\xE9 cr\xE8me br\xFBl\xE9\x65 \x80 and more words "
-                                           : "The quick brown fox jumps over the dog ";
-    for (int i = 0; i < kLines; ++i) {
-        s += filler.substr(0, 34);
-        s += std::to_string(1000000 + i);
-        s += lineBreak;
-    }
-    return s;
 }
 
 std::string benchFile(int kind) {

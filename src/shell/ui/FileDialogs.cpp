@@ -12,7 +12,9 @@
 namespace sj {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::vector<std::pair<QString, QString>> filterPairs(const std::string& list) {
     const QStringList parts = q(list).split(QLatin1Char('|'));
@@ -27,7 +29,18 @@ int execSuspended(QFileDialog& dialog) {
     return dialog.exec();
 }
 
-int chosenIndex(const QStringList& filters, const QString& selected) { return filters.indexOf(selected); }
+int chosenIndex(const QStringList& filters, const QString& selected) {
+    return filters.indexOf(selected);
+}
+
+// The file and the character set a single-file dialog ended with.
+void takeSingleChoice(const QFileDialog& dialog, const QStringList& filters, int ascii,
+                      FileDialogChoice& choice) {
+    choice.fileName = dialog.selectedFiles().first().toStdString();
+    const int chosen = chosenIndex(filters, dialog.selectedNameFilter());
+    choice.asciiFilterPresent = ascii >= 0;
+    choice.asciiFilterChosen = ascii >= 0 && chosen == ascii;
+}
 
 }  // namespace
 
@@ -97,10 +110,7 @@ bool askSaveFileName(QWidget* parent, Options& options, const std::string& sugge
     dialog.setDefaultSuffix(q(options.fileBoxExt));
     dialog.selectFile(q(start));
     if (execSuspended(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    choice.fileName = dialog.selectedFiles().first().toStdString();
-    const int chosen = chosenIndex(filters, dialog.selectedNameFilter());
-    choice.asciiFilterPresent = ascii >= 0;
-    choice.asciiFilterChosen = ascii >= 0 && chosen == ascii;
+    takeSingleChoice(dialog, filters, ascii, choice);
     return true;
 }
 
@@ -115,12 +125,10 @@ bool askInsertFileName(QWidget* parent, Options& options, TFilePage* page, FileD
     dialog.setNameFilters(filters);
     const int ascii = asciiFilterIndex(options.fileBoxFilter);
     if (page->oem() && ascii >= 0) dialog.selectNameFilter(filters.value(ascii));
-    if (page->hasFileName()) dialog.selectFile(QStringLiteral("*.") + q(fileutils::extensionOf(page->fileName())));
+    if (page->hasFileName())
+        dialog.selectFile(QStringLiteral("*.") + q(fileutils::extensionOf(page->fileName())));
     if (execSuspended(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    choice.fileName = dialog.selectedFiles().first().toStdString();
-    const int chosen = chosenIndex(filters, dialog.selectedNameFilter());
-    choice.asciiFilterPresent = ascii >= 0;
-    choice.asciiFilterChosen = ascii >= 0 && chosen == ascii;
+    takeSingleChoice(dialog, filters, ascii, choice);
     return true;
 }
 
