@@ -8,10 +8,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 
-#include "shell/Options.h"
 #include "shell/FileUtils.h"
+#include "shell/Options.h"
 #include "shell/ui/DocumentSet.h"
 #include "shell/ui/EditorFont.h"
 #include "shell/ui/EnhTabControl.h"
@@ -21,7 +22,8 @@
 namespace sj {
 namespace {
 
-const char* const kMenuOrder[] = {"&File", "&Edit", "&Search", "&Document", "&Convert", "&Tools", "&View", "&Help"};
+const char* const kMenuOrder[] = {"&File",    "&Edit",  "&Search", "&Document",
+                                  "&Convert", "&Tools", "&View",   "&Help"};
 const QString kNotice = QStringLiteral("Super Jotleaf - plain text, exactly");
 
 }  // namespace
@@ -44,8 +46,12 @@ TQVA_FrmNotepad::TQVA_FrmNotepad(Options& options, QWidget* parent)
         m_menus.insert(QString::fromLatin1(name), m);
         connect(m, &QMenu::aboutToShow, this, &TQVA_FrmNotepad::updateEnabled);
     }
-    connect(m_tabs, &TEnhTabControl::tabMenuRequested, this, [this](const QPoint& p) { m_menus["Tab"]->popup(p); });
+    connect(m_tabs, &TEnhTabControl::tabMenuRequested, this,
+            [this](const QPoint& p) { m_menus["Tab"]->popup(p); });
     buildStatusBar();
+    m_hintTimer.setSingleShot(true);
+    m_hintTimer.setInterval(4000);
+    connect(&m_hintTimer, &QTimer::timeout, this, [this] { m_noticePanel->setText(kNotice); });
     auto* increase = new QAction(QStringLiteral("IncreaseBuffer"), this);
     increase->setShortcut(Qt::Key_F11);
     connect(increase, &QAction::triggered, this, &TQVA_FrmNotepad::increaseBuffer);
@@ -80,7 +86,9 @@ void TQVA_FrmNotepad::addCommandGroup(CommandGroup* group) {
     for (auto& entry : m_trailing) addActions(entry.second->actions());
 }
 
-QMenu* TQVA_FrmNotepad::menu(const QString& name) { return m_menus.value(name); }
+QMenu* TQVA_FrmNotepad::menu(const QString& name) {
+    return m_menus.value(name);
+}
 
 QMenu* TQVA_FrmNotepad::submenu(const QString& menuName, const QString& caption) {
     const QString key = menuName + QLatin1Char('/') + caption;
@@ -110,7 +118,9 @@ void TQVA_FrmNotepad::finishMenus() {
     m_trailing.clear();
 }
 
-TFilePage* TQVA_FrmNotepad::currentPage() { return m_documents->current(); }
+TFilePage* TQVA_FrmNotepad::currentPage() {
+    return m_documents->current();
+}
 
 void TQVA_FrmNotepad::buildStatusBar() {
     m_caretPanel = new QLabel(QStringLiteral("1:1"), this);
@@ -149,19 +159,33 @@ bool TQVA_FrmNotepad::eventFilter(QObject* watched, QEvent* e) {
         else if (watched == m_caretPanel)
             showHint(QStringLiteral("Caret position = line:column (double-click to jump to line)"));
         else if (watched == m_modePanel)
-            showHint(m_options.internalOVR ? QStringLiteral("Status of Insert/Overwrite mode (double-click to toggle)")
-                                           : QStringLiteral("Status of Insert/Overwrite mode"));
+            showHint(m_options.internalOVR
+                         ? QStringLiteral("Status of Insert/Overwrite mode (double-click to toggle)")
+                         : QStringLiteral("Status of Insert/Overwrite mode"));
         else if (watched == m_noticePanel)
             showHint(kNotice);
     }
-    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+    if (e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
         m_menus["Tab"]->popup(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
         return true;
     }
     return QMainWindow::eventFilter(watched, e);
 }
 
-void TQVA_FrmNotepad::showHint(const QString& text) { statusBar()->showMessage(text, 4000); }
+void TQVA_FrmNotepad::showHint(const QString& text) {
+    // Hints take the notice panel, so the caret and mode panels stay in view.
+    m_noticePanel->setText(text.isEmpty() ? kNotice : text);
+    m_hintTimer.start();
+}
+
+bool TQVA_FrmNotepad::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        showHint(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
 
 void TQVA_FrmNotepad::onCurrentChanged(TFilePage* page) {
     for (auto& c : m_pageConnections) disconnect(c);
@@ -173,7 +197,8 @@ void TQVA_FrmNotepad::onCurrentChanged(TFilePage* page) {
         m_pageConnections[1] = connect(page, &TKixRichEdit::overwriteChanged, this, [this](bool ovr) {
             m_modePanel->setText(ovr ? QStringLiteral("Ovr") : QStringLiteral("Ins"));
         });
-        m_pageConnections[2] = connect(page, &QsciScintilla::modificationChanged, this, [this] { refreshStatus(); });
+        m_pageConnections[2] =
+            connect(page, &QsciScintilla::modificationChanged, this, [this] { refreshStatus(); });
         page->setContextMenu(m_menus.value(QStringLiteral("Editor")));
         // The page's state shows in the status bar when the mouse comes over it;
         // worked out only then, as it counts the whole text.
@@ -215,7 +240,9 @@ void TQVA_FrmNotepad::increaseBuffer() {
               QStringLiteral("; buffer reserved = ") + QString::number(page->textLimit()));
 }
 
-void TQVA_FrmNotepad::setStayOnTop(bool on) { TFixForm::setStayOnTop(on); }
+void TQVA_FrmNotepad::setStayOnTop(bool on) {
+    TFixForm::setStayOnTop(on);
+}
 
 void TQVA_FrmNotepad::setMultipleInstances(bool on) {
     m_options.allowMultipleCopies = on;

@@ -3,6 +3,7 @@
 // from the command groups, and the status bar, and routes window events.
 #include <QMainWindow>
 #include <QMap>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -67,6 +68,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void buildStatusBar();
@@ -83,6 +85,7 @@ private:
     QLabel* m_caretPanel;
     QLabel* m_modePanel;
     QLabel* m_noticePanel;
+    QTimer m_hintTimer;
     bool m_shown = false;
     bool m_wasActive = true;
     QMetaObject::Connection m_pageConnections[3];
