@@ -189,6 +189,7 @@ bool TQVA_FrmNotepad::event(QEvent* e) {
 
 void TQVA_FrmNotepad::onCurrentChanged(TFilePage* page) {
     for (auto& c : m_pageConnections) disconnect(c);
+    showHint({});  // a hint about the page left behind no longer holds
     if (page) {
         m_pageConnections[0] = connect(page, &TKixRichEdit::caretMoved, this, [this, page] {
             const auto [line, column] = page->caretLineAndColumn();
