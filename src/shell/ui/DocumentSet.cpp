@@ -21,22 +21,40 @@
 namespace sj {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& q) { return q.toStdString(); }
-QString quoted(const std::string& name) { return QLatin1Char('"') + q(name) + QLatin1Char('"'); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& q) {
+    return q.toStdString();
+}
+QString quoted(const std::string& name) {
+    return QLatin1Char('"') + q(name) + QLatin1Char('"');
+}
 
 }  // namespace
 
 DocumentSet::DocumentSet(Options& options, TEnhTabControl& tabs, QWidget* window)
-    : QObject(window), m_options(options), m_tabs(tabs), m_window(window), m_progress(new TfrmProcessInfo(window)) {
+    : QObject(window),
+      m_options(options),
+      m_tabs(tabs),
+      m_window(window),
+      m_progress(new TfrmProcessInfo(window)) {
     connect(&m_tabs, &TEnhTabControl::pageChanged, this, [this](int) { emit currentChanged(current()); });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &DocumentSet::onClipboardChanged);
 }
 
-int DocumentSet::count() const { return m_tabs.count(); }
-TFilePage* DocumentSet::page(int index) const { return m_tabs.page(index); }
-TFilePage* DocumentSet::current() const { return m_tabs.page(m_tabs.currentIndex()); }
-int DocumentSet::currentIndex() const { return m_tabs.currentIndex(); }
+int DocumentSet::count() const {
+    return m_tabs.count();
+}
+TFilePage* DocumentSet::page(int index) const {
+    return m_tabs.page(index);
+}
+TFilePage* DocumentSet::current() const {
+    return m_tabs.page(m_tabs.currentIndex());
+}
+int DocumentSet::currentIndex() const {
+    return m_tabs.currentIndex();
+}
 void DocumentSet::select(int index) {
     if (index >= 0 && index < count()) m_tabs.select(index);
 }
@@ -63,6 +81,8 @@ void DocumentSet::applyWindowSettings(TFilePage* page) {
     page->setTabSettings(m_options.tabSettings);
     page->setInternalOvr(m_options.internalOVR);
     page->setFont(editorFont(m_options));
+    page->setTextColours(storedColor(m_options.textColor, page->palette(), QPalette::Text),
+                         storedColor(m_options.pageColor, page->palette(), QPalette::Base));
     page->setLineFormat(m_options.fileFormat == 1 ? 1 : 0);
 }
 
@@ -144,9 +164,11 @@ bool DocumentSet::emptyPage(TFilePage* page) {
 
 DocumentSet::Question DocumentSet::saveQuestion(TFilePage* page) {
     if (!page->isModified()) return Question::Continue;
-    if (m_options.autoSaveFiles && page->hasFileName()) return save(page) ? Question::Continue : Question::Cancel;
+    if (m_options.autoSaveFiles && page->hasFileName())
+        return save(page) ? Question::Continue : Question::Cancel;
     select(m_tabs.indexOfPage(page));
-    switch (msg::askYesNoCancel(QStringLiteral("Save changes to ") + quoted(page->title()) + QStringLiteral("?"))) {
+    switch (msg::askYesNoCancel(QStringLiteral("Save changes to ") + quoted(page->title()) +
+                                QStringLiteral("?"))) {
         case msg::Answer::Yes:
             return save(page) ? Question::Continue : Question::Cancel;
         case msg::Answer::No:
@@ -168,12 +190,17 @@ bool DocumentSet::save(TFilePage* page) {
     return ok;
 }
 
-bool DocumentSet::saveAs(TFilePage* page) { return runSaveDialog(page, true); }
-bool DocumentSet::saveSelection(TFilePage* page) { return runSaveDialog(page, false); }
+bool DocumentSet::saveAs(TFilePage* page) {
+    return runSaveDialog(page, true);
+}
+bool DocumentSet::saveSelection(TFilePage* page) {
+    return runSaveDialog(page, false);
+}
 
 bool DocumentSet::runSaveDialog(TFilePage* page, bool whole) {
-    std::string suggestion = DocumentNames::saveSuggestion(page->title(), page->hasFileName(), page->clipLibrary(),
-                                                           m_options.fileBoxExt, m_options.defaultSaveDirectory);
+    std::string suggestion =
+        DocumentNames::saveSuggestion(page->title(), page->hasFileName(), page->clipLibrary(),
+                                      m_options.fileBoxExt, m_options.defaultSaveDirectory);
     FileDialogChoice choice;
     if (whole && page->clipLibrary() && librarySaveName) {
         choice.fileName = librarySaveName(page);
@@ -334,7 +361,8 @@ bool DocumentSet::openOne(const std::string& rawName, const OpenRequest& request
     return true;
 }
 
-bool DocumentSet::loadInto(TFilePage* page, const std::string& name, const OpenRequest& request, bool reused) {
+bool DocumentSet::loadInto(TFilePage* page, const std::string& name, const OpenRequest& request,
+                           bool reused) {
     if (reused) {
         page->setReadOnly(false);
         applyWindowSettings(page);
@@ -356,7 +384,8 @@ bool DocumentSet::loadInto(TFilePage* page, const std::string& name, const OpenR
 
 bool DocumentSet::reload(TFilePage* page, bool ask) {
     if (!page || !page->hasFileName() || !fileutils::fileExists(page->fileName())) return false;
-    if (ask && !msg::askYesNo(QStringLiteral("Reload ") + quoted(page->fileName()) + QStringLiteral("?"), false))
+    if (ask &&
+        !msg::askYesNo(QStringLiteral("Reload ") + quoted(page->fileName()) + QStringLiteral("?"), false))
         return false;
     const bool wasReadOnly = page->isReadOnly() && !page->truncated();
     page->setReadOnly(false);
@@ -388,18 +417,21 @@ void DocumentSet::renameCurrent() {
         return;
     }
     if (newShort.find('.') == std::string::npos)
-        newShort += "." + (page->hasFileName() ? fileutils::extensionOf(page->fileName()) : m_options.fileBoxExt);
+        newShort +=
+            "." + (page->hasFileName() ? fileutils::extensionOf(page->fileName()) : m_options.fileBoxExt);
     const std::string dir = page->hasFileName() ? fileutils::directoryOf(page->fileName()) : std::string();
     const std::string newName = dir.empty() ? newShort : fileutils::join(dir, newShort);
     const std::string oldName = page->fileName();
     if (newName == oldName) return;
     const bool caseOnly = QString::compare(q(newName), q(oldName), Qt::CaseInsensitive) == 0;
     if (!caseOnly && findByTitle(newName)) {
-        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" is open in editor!"), true);
+        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" is open in editor!"),
+                  true);
         return;
     }
     if (!caseOnly && fileutils::fileExists(newName)) {
-        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" already exists!"), true);
+        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" already exists!"),
+                  true);
         return;
     }
     if (!oldName.empty() && fileutils::fileExists(oldName)) {
@@ -418,10 +450,12 @@ void DocumentSet::deleteCurrent() {
     TFilePage* page = current();
     if (!page) return;
     if (page->hasFileName() && FileStatus::of(page->fileName()) == FileStatus::kUsable) {
-        if (!msg::askYesNo(QStringLiteral("Delete ") + quoted(page->fileName()) + QStringLiteral(" from disk?")))
+        if (!msg::askYesNo(QStringLiteral("Delete ") + quoted(page->fileName()) +
+                           QStringLiteral(" from disk?")))
             return;
         if (std::remove(page->fileName().c_str()) != 0) {
-            msg::error(QStringLiteral("Error: cannot delete ") + quoted(page->fileName()) + QStringLiteral("!"));
+            msg::error(QStringLiteral("Error: cannot delete ") + quoted(page->fileName()) +
+                       QStringLiteral("!"));
             return;
         }
     }
@@ -468,7 +502,8 @@ void DocumentSet::onClipboardChanged() {
     std::string insert;
     if (board->textLength() > 0) insert = "\r\n";
     QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     normal.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     insert += s(normal);
     board->ensurePasteHeadroom(static_cast<Pos>(insert.size()));

@@ -16,7 +16,9 @@ QFont fontFromParts(const std::string& name, int size, const std::string& style)
     return font;
 }
 
-QFont editorFont(const Options& options) { return fontFromParts(options.fontName, options.fontSize, options.fontStyle); }
+QFont editorFont(const Options& options) {
+    return fontFromParts(options.fontName, options.fontSize, options.fontStyle);
+}
 
 std::string fontStyleLetters(const QFont& font) {
     std::string s;
@@ -27,13 +29,31 @@ std::string fontStyleLetters(const QFont& font) {
     return s;
 }
 
-QColor storedColor(int value, const QPalette& palette) {
-    if (value == Options::kSystemWindowColor) return palette.color(QPalette::Base);
-    if (value < 0) return palette.color(QPalette::Base);
+QColor storedColor(int value, const QPalette& palette, QPalette::ColorRole fallback) {
+    if (value < 0) {
+        switch (value & 0xFF) {
+            case 5:  // window background
+                return palette.color(QPalette::Base);
+            case 8:  // window text
+                return palette.color(QPalette::Text);
+            case 13:
+                return palette.color(QPalette::Highlight);
+            case 14:
+                return palette.color(QPalette::HighlightedText);
+            case 15:
+                return palette.color(QPalette::Button);
+            case 18:
+                return palette.color(QPalette::ButtonText);
+            default:
+                return palette.color(fallback);
+        }
+    }
     const auto v = static_cast<unsigned>(value);
     return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-int colorToStored(const QColor& color) { return color.red() | (color.green() << 8) | (color.blue() << 16); }
+int colorToStored(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
 
 }  // namespace sj

@@ -417,6 +417,16 @@ void TKixRichEdit::setFont(const QFont& font) {
     applyTabStops();
 }
 
+void TKixRichEdit::setTextColours(const QColor& text, const QColor& page) {
+    auto bgr = [](const QColor& c) {
+        return static_cast<long>(c.red() | (c.green() << 8) | (c.blue() << 16));
+    };
+    SendScintilla(SCI_STYLESETFORE, STYLE_DEFAULT, bgr(text));
+    SendScintilla(SCI_STYLESETBACK, STYLE_DEFAULT, bgr(page));
+    SendScintilla(SCI_STYLECLEARALL);
+    setCaretForegroundColor(text);
+}
+
 void TKixRichEdit::keyPressEvent(QKeyEvent* e) {
     const auto mods = e->modifiers() & ~Qt::KeypadModifier;
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::ControlModifier) {

@@ -99,6 +99,8 @@ public:
     // The owner's editing popup menu, shown on the right button.
     void setContextMenu(QMenu* menu) { m_contextMenu = menu; }
     void setFont(const QFont& font);
+    // The text and page colours of the whole text.
+    void setTextColours(const QColor& text, const QColor& page);
 
 signals:
     void edited();
