@@ -1,4 +1,5 @@
 // Super Jotleaf: a plain-text editor with the Clipbook.
+#include "browser/ui/MailCommands.h"
 #include "clipbook/ui/ClipbookCommands.h"
 #include "shell/ui/Application.h"
 #include "shell/ui/EditCommands.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::ConvertCommandGroup(window));
         window.addCommandGroup(new sj::HtmlCommandGroup(window));
         window.addCommandGroup(new sj::StatCommandGroup(window));
+        window.addCommandGroup(new sj::MailCommands(window));
         window.addCommandGroup(new sj::HelpCommands(window));
     });
 }

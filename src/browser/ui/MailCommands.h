@@ -1,0 +1,20 @@
+#pragma once
+// "S&end": the current document as a new message in the user's mail program.
+#include "shell/ui/CommandGroup.h"
+
+namespace sj {
+
+class MailCommands : public CommandGroup {
+    Q_OBJECT
+public:
+    explicit MailCommands(AppHost& host);
+    void addToMenus(MenuSet& menus) override;
+    void updateEnabled() override;
+
+    void Send1Click();
+
+private:
+    QAction* m_send;
+};
+
+}  // namespace sj
