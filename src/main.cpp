@@ -1,6 +1,7 @@
 // Super Jotleaf: a plain-text editor with the Clipbook.
 #include "browser/ui/MailCommands.h"
 #include "clipbook/ui/ClipbookCommands.h"
+#include "printing/ui/PrintCommands.h"
 #include "shell/ui/Application.h"
 #include "shell/ui/EditCommands.h"
 #include "shell/ui/FileCommands.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::ConvertCommandGroup(window));
         window.addCommandGroup(new sj::HtmlCommandGroup(window));
         window.addCommandGroup(new sj::StatCommandGroup(window));
+        window.addCommandGroup(new sj::PrintCommands(window));
         window.addCommandGroup(new sj::MailCommands(window));
         window.addCommandGroup(new sj::HelpCommands(window));
     });

@@ -1,0 +1,34 @@
+#pragma once
+// Printer Setup, Print and Print All of the File menu.
+#include <memory>
+
+#include "shell/ui/CommandGroup.h"
+
+namespace sj {
+
+class DocumentPrinter;
+class TFilePage;
+
+class PrintCommands : public CommandGroup {
+    Q_OBJECT
+public:
+    explicit PrintCommands(AppHost& host);
+    ~PrintCommands() override;
+    void addToMenus(MenuSet& menus) override;
+    void updateEnabled() override;
+
+    void PrinterSetup1Click();
+    void Print1Click();
+    void PrintAll1Click();
+    // The command line's print request: the page on the current printer, no dialog.
+    void printWithoutDialog(TFilePage* page);
+
+    // Prints the pages, each starting on a new sheet; false when nothing was printed.
+    static bool printPages(DocumentPrinter& printer, const QList<TFilePage*>& pages, bool selectionOnly);
+
+private:
+    std::unique_ptr<DocumentPrinter> m_printer;
+    QAction *m_setup, *m_print, *m_printAll;
+};
+
+}  // namespace sj
