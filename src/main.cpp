@@ -16,11 +16,13 @@
 #include "texttools/ui/HtmlCommandGroup.h"
 #include "texttools/ui/LineCommandGroup.h"
 #include "texttools/ui/StatCommandGroup.h"
+#include "workspace/ui/DocumentPropertiesCommands.h"
 
 int main(int argc, char** argv) {
     return sj::runApplication(argc, argv, [](sj::TQVA_FrmNotepad& window) {
         window.addCommandGroup(new sj::FileCommands(window));
         window.addCommandGroup(new sj::EditCommands(window));
+        window.addCommandGroup(new sj::DocumentPropertiesCommands(window));
         window.addCommandGroup(new sj::WindowCommands(window));
         window.addCommandGroup(new sj::FindCommands(window));
         window.addCommandGroup(new sj::PageSelectorCommands(window));

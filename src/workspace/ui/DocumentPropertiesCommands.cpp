@@ -1,0 +1,89 @@
+#include "workspace/ui/DocumentPropertiesCommands.h"
+
+#include <QMenu>
+
+#include "shell/Options.h"
+#include "shell/ui/AppHost.h"
+#include "shell/ui/EditorFont.h"
+#include "shell/ui/FilePage.h"
+#include "workspace/ui/DlgOptions.h"
+
+namespace sj {
+
+DocumentPropertiesCommands::DocumentPropertiesCommands(AppHost& host) : CommandGroup(host) {
+    m_properties = action(QStringLiteral("&Properties..."), {},
+                          QStringLiteral("|Define properties for current document"));
+    m_tabProperties = action(QStringLiteral("Doc&ument Properties..."), {},
+                             QStringLiteral("|Change current document settings"));
+    connect(m_properties, &QAction::triggered, this, &DocumentPropertiesCommands::PageProperties1Click);
+    connect(m_tabProperties, &QAction::triggered, this, &DocumentPropertiesCommands::PageProperties1Click);
+}
+
+void DocumentPropertiesCommands::addToMenus(MenuSet& menus) {
+    QMenu* doc = menus.menu(QStringLiteral("Document"));
+    QAction* first = doc->actions().isEmpty() ? nullptr : doc->actions().first();
+    doc->insertAction(first, m_properties);
+    doc->insertSeparator(first);
+    menus.menu(QStringLiteral("Tab"))->addAction(m_tabProperties);
+}
+
+void DocumentPropertiesCommands::updateEnabled() {
+    const bool has = m_host.currentPage() != nullptr;
+    m_properties->setEnabled(has);
+    m_tabProperties->setEnabled(has);
+}
+
+DocumentSettings DocumentPropertiesCommands::windowDefaults(const Options& options) {
+    DocumentSettings d;
+    d.wordWrap = options.wordWrap;
+    d.unixFormat = options.fileFormat == 1;
+    d.fontName = options.fontName;
+    d.fontSize = options.fontSize;
+    d.fontStyle = options.fontStyle;
+    d.tabUnits = options.tabUnits;
+    d.tabSettings = options.tabSettings;
+    return d;
+}
+
+DocumentSettings DocumentPropertiesCommands::settingsOf(const TFilePage& page, const Options& options) {
+    DocumentSettings s;
+    s.wordWrap = page.wordWrap();
+    s.dosCharacterSet = page.oem();
+    s.useDefaults = page.defaultSettings();
+    s.unixFormat =
+        page.defaultSettings() ? options.fileFormat == 1 || page.lineFormat() == 1 : page.lineFormat() == 1;
+    const QFont f = page.font();
+    s.fontName = f.family().toStdString();
+    s.fontSize = f.pointSize();
+    s.fontStyle = fontStyleLetters(f);
+    s.tabUnits = page.tabUnits();
+    s.tabSettings = page.tabSettings();
+    return s;
+}
+
+void DocumentPropertiesCommands::apply(TFilePage& page, const DocumentSettings& s, Options& options) {
+    const bool dosChanged = s.dosCharacterSet != page.oem();
+    page.setWordWrap(s.wordWrap);
+    page.setLineFormat(s.unixFormat ? 1 : 0);
+    page.setFont(fontFromParts(s.fontName, s.fontSize, s.fontStyle));
+    page.setTabUnits(s.tabUnits);
+    page.setTabSettings(s.tabSettings);
+    page.setDefaultSettings(s.useDefaults);
+    options.tabUnits = s.tabUnits;
+    if (dosChanged) {
+        page.toggleOem();
+        // The file is to be written in another character set: that is a change.
+        if (!page.isModified() && page.textLength() > 0) page.setModifiedFlag(true);
+    }
+}
+
+void DocumentPropertiesCommands::PageProperties1Click() {
+    TFilePage* page = m_host.currentPage();
+    if (!page) return;
+    DocumentSettings s = settingsOf(*page, m_host.options());
+    if (!TDlgOptions::show(s, windowDefaults(m_host.options()), m_host.window())) return;
+    apply(*page, s, m_host.options());
+    m_host.refreshStatus();
+}
+
+}  // namespace sj
