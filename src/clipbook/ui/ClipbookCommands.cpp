@@ -301,8 +301,10 @@ void ClipbookCommands::NewTemplate1Click() {
     for (int n = 1;; ++n) {
         title = "Clip" + std::to_string(n) + ".clb";
         bool taken = false;
+        // An open "clip1.clb" bears the name as much as "Clip1.clb" does.
         for (int i = 0; i < docs.count() && !taken; ++i)
-            taken = fileutils::fileNameOf(docs.page(i)->title()) == title;
+            taken = QString::compare(qs(fileutils::fileNameOf(docs.page(i)->title())), qs(title),
+                                     Qt::CaseInsensitive) == 0;
         if (!taken) break;
     }
     docs.reusePristine = false;
