@@ -146,7 +146,10 @@ void TQVA_FrmNotepad::buildStatusBar() {
 }
 
 bool TQVA_FrmNotepad::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonDblClick) {
+    // The page's viewport is watched too; its clicks belong to the editor.
+    const bool overStatusBar =
+        watched == statusBar() || watched == m_caretPanel || watched == m_modePanel || watched == m_noticePanel;
+    if (overStatusBar && e->type() == QEvent::MouseButtonDblClick) {
         if (watched == m_caretPanel && onJumpToLine) onJumpToLine();
         if (watched == m_modePanel && m_options.internalOVR && currentPage())
             currentPage()->setOverwrite(!currentPage()->overwrite());
@@ -165,7 +168,7 @@ bool TQVA_FrmNotepad::eventFilter(QObject* watched, QEvent* e) {
         else if (watched == m_noticePanel)
             showHint(kNotice);
     }
-    if (e->type() == QEvent::MouseButtonRelease &&
+    if (overStatusBar && e->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
         m_menus["Tab"]->popup(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
         return true;
@@ -180,6 +183,15 @@ void TQVA_FrmNotepad::showHint(const QString& text) {
 }
 
 bool TQVA_FrmNotepad::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        // Enabling is otherwise worked out when a menu opens; a shortcut typed
+        // after an edit or a new selection must see the state of now.
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool fKey = k->key() >= Qt::Key_F1 && k->key() <= Qt::Key_F35;
+        if (fKey || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
+            (k->key() == Qt::Key_Insert && (k->modifiers() & Qt::ShiftModifier)))
+            updateEnabled();
+    }
     if (e->type() == QEvent::StatusTip) {
         showHint(static_cast<QStatusTipEvent*>(e)->tip());
         return true;

@@ -86,6 +86,8 @@ void FindCommands::addToMenus(MenuSet& menus) {
         m->addAction(Find1);
         m->addAction(FindAgain1);
         m->addAction(Replace1);
+        // There is no panel around the editor to carry it, so it joins the editor's menu.
+        m->addAction(SearchAgainReverse1);
     }
 }
 

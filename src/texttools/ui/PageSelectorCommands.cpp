@@ -41,6 +41,8 @@ void PageSelectorCommands::addToMenus(MenuSet& menus) {
         m->addAction(AutoScroll1);
         m->addAction(PageSelector1);
     }
+    // There is no panel around the editor to carry it, so it joins the editor's menu.
+    if (QMenu* m = menus.menu(QStringLiteral("Editor"))) m->addAction(PageSelector1);
 }
 
 void PageSelectorCommands::updateEnabled() {

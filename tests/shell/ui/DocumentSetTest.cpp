@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -171,6 +172,22 @@ TEST_F(DocumentSetTest, UntitledPagesAreNotStored) {
     g_answers = {msg::Answer::No};
     ASSERT_TRUE(docs().closeCurrent());
     EXPECT_EQ(settings.store().size(), 0u);
+}
+
+TEST_F(DocumentSetTest, ShortcutsSeeTheStateOfTheMomentNotOfTheLastOpenedMenu) {
+    const std::string a = dir.write("a.txt", "alpha\r\n");
+    ASSERT_TRUE(docs().openByName(a));
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    TFilePage* page = docs().current();
+    page->setFocus();
+    // Save was disabled when the page came up unmodified; typing alone opens no menu.
+    QTest::keyClicks(page, QStringLiteral("x"));
+    ASSERT_TRUE(page->isModified());
+    QTest::keyClick(page, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(page->isModified());
+    EXPECT_EQ(test::readFile(a).substr(0, 1), "x");
 }
 
 }  // namespace

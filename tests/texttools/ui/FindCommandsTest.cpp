@@ -13,6 +13,7 @@
 #include "shell/ui/FrmQuery.h"
 #include "texttools/ui/FindCommands.h"
 #include "texttools/ui/FindComponent.h"
+#include "texttools/ui/PageSelectorCommands.h"
 #include "texttools/ui/ReplComponent.h"
 #include "texttools/ui/ReplDialog.h"
 #include "texttools/ui/SearchTokenCombo.h"
@@ -138,6 +139,15 @@ TEST(FindCommands, EnablingFollowsThePageAndTheSearchText) {
     f.w.page(0)->setReadOnly(true);
     f.cmds->updateEnabled();
     EXPECT_FALSE(f.cmds->Replace2->isEnabled());
+}
+
+TEST(FindCommands, ReverseSearchAndTheSelectorAreReachableFromTheEditorMenu) {
+    Fixture f({"a"});
+    f.w.window->addCommandGroup(new PageSelectorCommands(*f.w.window));
+    QStringList captions;
+    for (QAction* a : f.w.window->menu(QStringLiteral("Editor"))->actions()) captions << a->text();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Search Again Reverse")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("&Document Selector")));
 }
 
 TEST(ReplaceCommands, ReplaceAllIsOneUndoStepAndReportsTheCount) {
