@@ -147,8 +147,8 @@ void TQVA_FrmNotepad::buildStatusBar() {
 
 bool TQVA_FrmNotepad::eventFilter(QObject* watched, QEvent* e) {
     // The page's viewport is watched too; its clicks belong to the editor.
-    const bool overStatusBar =
-        watched == statusBar() || watched == m_caretPanel || watched == m_modePanel || watched == m_noticePanel;
+    const bool overStatusBar = watched == statusBar() || watched == m_caretPanel || watched == m_modePanel ||
+                               watched == m_noticePanel;
     if (overStatusBar && e->type() == QEvent::MouseButtonDblClick) {
         if (watched == m_caretPanel && onJumpToLine) onJumpToLine();
         if (watched == m_modePanel && m_options.internalOVR && currentPage())
