@@ -45,4 +45,13 @@ std::string templateNameFromDefault(std::string_view defaultTemplate) {
     return std::string(base);
 }
 
+std::string quotedName(std::string_view name) {
+    std::string out;
+    out.reserve(name.size() + 2);
+    out.push_back('"');
+    out.append(name);
+    out.push_back('"');
+    return out;
+}
+
 }  // namespace sj

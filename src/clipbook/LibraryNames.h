@@ -31,4 +31,7 @@ std::string templateDirFromDefault(std::string_view defaultTemplate, std::string
 // DefaultTemplate without directory and ".clb" extension: the library chosen first.
 std::string templateNameFromDefault(std::string_view defaultTemplate);
 
+// A name in double quotes, as messages show it.
+std::string quotedName(std::string_view name);
+
 }  // namespace sj

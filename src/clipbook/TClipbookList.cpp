@@ -7,6 +7,7 @@
 #include "clipbook/ClipLibraryFormat.h"
 #include "clipbook/ClipTitleKey.h"
 #include "clipbook/ClipbookHost.h"
+#include "clipbook/LibraryNames.h"
 #include "text/Utf8.h"
 
 namespace sj {
@@ -20,15 +21,6 @@ std::string defaultTitleOf(const std::string& body) {
     std::size_t pos = 0;
     for (std::size_t n = 0; n < kDefaultTitleChars && pos < body.size(); ++n) utf8::decode(body, pos);
     return body.substr(0, pos);
-}
-
-std::string inQuotes(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() + 2);
-    out.push_back('"');
-    out.append(s);
-    out.push_back('"');
-    return out;
 }
 
 }  // namespace
@@ -100,7 +92,7 @@ LibraryFileResult TClipbookList::loadFromFile(const std::string& path) {
         reset();
         m_unreadablePath = path;
         result.ok = false;
-        result.error = "Error: could not read " + inQuotes(path) + " (" + file.error + ").";
+        result.error = "Error: could not read " + quotedName(path) + " (" + file.error + ").";
         return result;
     }
     m_unreadablePath.clear();
@@ -118,7 +110,7 @@ LibraryFileResult TClipbookList::saveToFile(const std::string& path) {
     LibraryFileResult result;
     if (!m_unreadablePath.empty() && m_unreadablePath == path) {
         result.ok = false;
-        result.error = "Error: " + inQuotes(path) + " could not be read, so it is not overwritten.";
+        result.error = "Error: " + quotedName(path) + " could not be read, so it is not overwritten.";
         return result;
     }
     ClipLibraryData data;
@@ -132,7 +124,7 @@ LibraryFileResult TClipbookList::saveToFile(const std::string& path) {
     std::string failure = writeFileAtomically(path, encoded.bytes);
     if (!failure.empty()) {
         result.ok = false;
-        result.error = "Error: could not write " + inQuotes(path) + " (" + failure + ").";
+        result.error = "Error: could not write " + quotedName(path) + " (" + failure + ").";
         return result;
     }
     m_multiLine = usedMultiLine;

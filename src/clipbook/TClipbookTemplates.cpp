@@ -19,15 +19,6 @@ bool fileExists(const std::string& path) {
     return fs::exists(fs::symlink_status(path, ec)) && !ec;
 }
 
-std::string inQuotes(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() + 2);
-    out.push_back('"');
-    out.append(s);
-    out.push_back('"');
-    return out;
-}
-
 }  // namespace
 
 std::string TClipbookTemplates::fileOf(std::string_view name) const {
@@ -152,7 +143,7 @@ bool TClipbookTemplates::loadCurrent() {
         return false;
     }
     if (result.stoppedAtNul)
-        m_host.showError("Error: " + inQuotes(path) +
+        m_host.showError("Error: " + quotedName(path) +
                          " contains a NUL character; the text after it was not read and is lost when the "
                          "template is saved.");
     return true;
@@ -160,7 +151,7 @@ bool TClipbookTemplates::loadCurrent() {
 
 bool TClipbookTemplates::validTypedName(const std::string& name, bool forSaveDialog) {
     if (isValidLibraryName(name, forSaveDialog)) return true;
-    m_host.showError("Error: " + inQuotes(name) + " cannot be used as a template name.");
+    m_host.showError("Error: " + quotedName(name) + " cannot be used as a template name.");
     return false;
 }
 
@@ -201,7 +192,7 @@ bool TClipbookTemplates::commitTypedName(const std::string& typedText) {
     int listed = indexIgnoringCase(typedText);
     if (listed >= 0) return choose(m_names[static_cast<std::size_t>(listed)]);
     if (!validTypedName(typedText, false)) return false;
-    if (!m_host.askYesNo("Create new Clipbook template " + inQuotes(typedText) + "?")) return false;
+    if (!m_host.askYesNo("Create new Clipbook template " + quotedName(typedText) + "?")) return false;
     addName(typedText);
     if (choose(typedText)) return true;
     m_names.erase(m_names.begin() + indexOf(typedText));
