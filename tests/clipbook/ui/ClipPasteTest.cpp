@@ -16,25 +16,14 @@
 #include "shell/ui/FilePage.h"
 #include "shell/ui/FrmQuery.h"
 #include "shell/ui/MessageBoxes.h"
+#include "support/MessageRecorder.h"
 
 namespace sj {
 namespace {
 
-QStringList g_messages;
-msg::Answer recordMessage(const QString& text, bool) {
-    g_messages << text;
-    return msg::Answer::No;
-}
-
 class ClipPasteTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        g_messages.clear();
-        msg::setTestResponder(recordMessage);
-        msg::setSoundsOn(false);
-    }
-    void TearDown() override { msg::setTestResponder(nullptr); }
-
+    test::MessageRecorder recorder;
     TFilePage page{PageEnvironment{}};
     DialogPromptHost prompts;
     ProcessLauncher launcher;
@@ -127,7 +116,8 @@ TEST_F(ClipPasteTest, FileNameFullOfShellCharactersArrivesAsOneArgument) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return dir.exists("out.txt"); }, 5000));
     EXPECT_EQ(dir.read("out.txt"), nasty + "\n");
     EXPECT_FALSE(dir.exists("pwned"));
-    EXPECT_TRUE(g_messages.isEmpty()) << g_messages.join('\n').toStdString();
+    EXPECT_TRUE(test::MessageRecorder::messages().isEmpty())
+        << test::MessageRecorder::messages().join('\n').toStdString();
 }
 
 TEST_F(ClipPasteTest, WaitAfterAProgramThatCannotStartReturnsAtOnce) {
@@ -135,8 +125,8 @@ TEST_F(ClipPasteTest, WaitAfterAProgramThatCannotStartReturnsAtOnce) {
     timer.start();
     EXPECT_FALSE(paster.paste("^!" + dir.file("no-such-program") + "\r\n^!WAIT", &page, true));
     EXPECT_LT(timer.elapsed(), 5000);
-    ASSERT_EQ(g_messages.size(), 1);
-    EXPECT_TRUE(g_messages[0].startsWith(QStringLiteral("Error: could not launch")));
+    ASSERT_EQ(test::MessageRecorder::messages().size(), 1);
+    EXPECT_TRUE(test::MessageRecorder::messages()[0].startsWith(QStringLiteral("Error: could not launch")));
 }
 
 TEST_F(ClipPasteTest, WaitEndsWithTheProgramAndSwallowsInput) {

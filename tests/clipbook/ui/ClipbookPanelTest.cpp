@@ -25,22 +25,15 @@
 #include "shell/ui/KixEdit.h"
 #include "shell/ui/KixListbox.h"
 #include "shell/ui/MessageBoxes.h"
+#include "support/MessageRecorder.h"
 
 namespace sj {
 namespace {
 
-QStringList g_messages;
-msg::Answer recordMessage(const QString& text, bool) {
-    g_messages << text;
-    return msg::Answer::No;
-}
-
 class ClipbookPanelTest : public ::testing::Test {
 protected:
+    test::MessageRecorder recorder;  // first in, last out: outlives the window
     void SetUp() override {
-        g_messages.clear();
-        msg::setTestResponder(recordMessage);
-        msg::setSoundsOn(false);
         dir.write("Alpha.clb", "=MultiLine\r\n\r\nH=run\r\n^!true\r\n\r\nH=sig\r\nRegards\r\n");
         dir.write("Beta.clb", "=MultiLine\r\n\r\nH=one\r\n1\r\n");
         main.setCentralWidget(page);
@@ -52,7 +45,6 @@ protected:
     void TearDown() override {
         panel->list().setModified(false);
         delete panel->ownerForm();
-        msg::setTestResponder(nullptr);
     }
 
     test::ClipTestDir dir;
@@ -94,7 +86,7 @@ TEST_F(ClipbookPanelTest, CutAndPasteCarryTheTitleIntoAnotherLibrary) {
     ASSERT_GE(at, 0);
     EXPECT_EQ(panel->list().item(static_cast<std::size_t>(at)).body.text(), "Regards");
     EXPECT_EQ(panel->selectedIndex(), at);
-    EXPECT_TRUE(g_messages.isEmpty());  // no title dialog, no error
+    EXPECT_TRUE(test::MessageRecorder::messages().isEmpty());  // no title dialog, no error
     EXPECT_FALSE(panel->chooseByNumber(3));
 }
 
@@ -230,12 +222,12 @@ TEST_F(ClipbookPanelTest, FocusLostWhileThePaneMovesDoesNotTakeTheTypedName) {
     panel->setClipPanelPos(cpLeftPane);
     panel->hideClipbook();
     panel->showPane();
-    EXPECT_TRUE(g_messages.isEmpty());
+    EXPECT_TRUE(test::MessageRecorder::messages().isEmpty());
     EXPECT_EQ(panel->chooser()->currentText(), QStringLiteral("Gamma"));
     panel->onViewChanged = nullptr;
     EXPECT_FALSE(panel->isDocking());
     loseFocus();  // the user leaving the chooser: the create question comes
-    EXPECT_EQ(g_messages.size(), 1);
+    EXPECT_EQ(test::MessageRecorder::messages().size(), 1);
     EXPECT_EQ(panel->templates().hotTemplate(), "Alpha");
 }
 
@@ -266,8 +258,7 @@ TEST(ClipFileChooserTest, OpenModeRefusesMissingFilesAndSaveModeAsksBeforeOverwr
     test::ClipTestDir dir;
     dir.write("Zeta.clb", "");
     dir.write("alpha.clb", "");
-    g_messages.clear();
-    msg::setTestResponder(recordMessage);
+    test::MessageRecorder recorder;
     TfrmEditClipFile open(QString::fromStdString(dir.path()), false);
     ASSERT_EQ(open.listField()->count(), 2);
     EXPECT_EQ(open.listField()->item(0)->text(), QStringLiteral("alpha"));
@@ -277,19 +268,19 @@ TEST(ClipFileChooserTest, OpenModeRefusesMissingFilesAndSaveModeAsksBeforeOverwr
     std::filesystem::remove(dir.file("Zeta.clb"));
     open.tryAccept();
     EXPECT_TRUE(open.fileName().isEmpty());
-    ASSERT_EQ(g_messages.size(), 1);
-    EXPECT_EQ(g_messages[0], QStringLiteral("\"Zeta\" does not exist!"));
+    ASSERT_EQ(test::MessageRecorder::messages().size(), 1);
+    EXPECT_EQ(test::MessageRecorder::messages()[0], QStringLiteral("\"Zeta\" does not exist!"));
 
     TfrmEditClipFile save(QString::fromStdString(dir.path()), true);
     EXPECT_FALSE(save.okButton()->isEnabled());
     save.nameField()->setText(QStringLiteral("alpha"));
     save.tryAccept();  // the responder says No to overwriting
     EXPECT_TRUE(save.fileName().isEmpty());
-    EXPECT_EQ(g_messages.last(), QStringLiteral("\"alpha\" already exists! Overwrite file?"));
+    EXPECT_EQ(test::MessageRecorder::messages().last(),
+              QStringLiteral("\"alpha\" already exists! Overwrite file?"));
     save.nameField()->setText(QStringLiteral("new.one"));
     save.tryAccept();
     EXPECT_EQ(save.fileName().toStdString(), dir.file("new.one.clb"));
-    msg::setTestResponder(nullptr);
 }
 
 TEST(SampleLibraryInstallTest, CopiedOnlyIntoADirectoryWithoutLibraries) {

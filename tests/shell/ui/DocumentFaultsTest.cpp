@@ -17,17 +17,12 @@
 #include "shell/ui/FrmQuery.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/MessageBoxes.h"
+#include "support/MessageRecorder.h"
 
 namespace sj {
 namespace {
 
-QStringList g_messages;
 QString g_renameAnswer;
-
-msg::Answer record(const QString& text, bool) {
-    g_messages << text;
-    return msg::Answer::No;
-}
 
 bool answerRename(const TfrmQuery::Request&, QString& text) {
     text = g_renameAnswer;
@@ -36,10 +31,8 @@ bool answerRename(const TfrmQuery::Request&, QString& text) {
 
 class DocumentFaultsTest : public ::testing::Test {
 protected:
+    test::MessageRecorder recorder;  // first in, last out: outlives the window
     void SetUp() override {
-        g_messages.clear();
-        msg::setTestResponder(record);
-        msg::setSoundsOn(false);
         TfrmQuery::setTestResponder(answerRename);
         window = std::make_unique<TQVA_FrmNotepad>(options);
         docs().newPage();
@@ -48,7 +41,6 @@ protected:
     void TearDown() override {
         for (int i = 0; i < docs().count(); ++i) docs().page(i)->setModified(false);
         window.reset();
-        msg::setTestResponder(nullptr);
         TfrmQuery::setTestResponder(nullptr);
     }
     DocumentSet& docs() { return window->documents(); }
@@ -90,14 +82,15 @@ TEST_F(DocumentFaultsTest, RenameRefusesAnExistingNameAndAPathAndRenamesOnDisk) 
 
     g_renameAnswer = "b.txt";
     docs().renameCurrent();
-    ASSERT_EQ(g_messages.size(), 1);
-    EXPECT_TRUE(g_messages.last().startsWith("Cannot rename, \"" + QString::fromStdString(b)));
+    ASSERT_EQ(test::MessageRecorder::messages().size(), 1);
+    EXPECT_TRUE(
+        test::MessageRecorder::messages().last().startsWith("Cannot rename, \"" + QString::fromStdString(b)));
     EXPECT_EQ(test::readFile(b), "b\r\n");
     EXPECT_EQ(docs().current()->fileName(), a);
 
     g_renameAnswer = "../escape.txt";
     docs().renameCurrent();
-    EXPECT_EQ(g_messages.size(), 2);
+    EXPECT_EQ(test::MessageRecorder::messages().size(), 2);
     EXPECT_TRUE(std::filesystem::exists(a));
 
     g_renameAnswer = "c";  // no extension: the page file's is added
@@ -112,18 +105,19 @@ TEST_F(DocumentFaultsTest, DroppedDirectoryIsRefusedWithAMessage) {
     window->openDroppedFiles({QUrl::fromLocalFile(QString::fromStdString(dir.file("folder")))});
     EXPECT_EQ(docs().count(), 1);
     EXPECT_FALSE(docs().current()->hasFileName());
-    ASSERT_EQ(g_messages.size(), 1);
-    EXPECT_TRUE(g_messages.first().contains("is a directory"));
+    ASSERT_EQ(test::MessageRecorder::messages().size(), 1);
+    EXPECT_TRUE(test::MessageRecorder::messages().first().contains("is a directory"));
 }
 
 TEST_F(DocumentFaultsTest, FiveHundredFilesFromOneWildcardAllOpenInOrder) {
-    for (int i = 0; i < 500; ++i) dir.write("n" + std::to_string(1000 + i) + ".txt", std::to_string(i) + "\r\n");
+    for (int i = 0; i < 500; ++i)
+        dir.write("n" + std::to_string(1000 + i) + ".txt", std::to_string(i) + "\r\n");
     dir.write("skip.dat", "not matched\r\n");
     ASSERT_TRUE(docs().openByName(dir.file("*.txt")));
     ASSERT_EQ(docs().count(), 500);  // the first went into the pristine page
     EXPECT_EQ(docs().page(0)->fileName(), dir.file("n1000.txt"));
     EXPECT_EQ(docs().page(499)->textBytes(), "499\r\n");
-    EXPECT_TRUE(g_messages.isEmpty());
+    EXPECT_TRUE(test::MessageRecorder::messages().isEmpty());
 }
 
 TEST_F(DocumentFaultsTest, PasteBoardTakesATenMegabyteClipboardTextWhole) {
