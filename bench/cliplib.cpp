@@ -6,8 +6,8 @@
 
 #include <stdlib.h>
 
+#include "clipbook/ClipLibrary.h"
 #include "clipbook/ExpandWord.h"
-#include "clipbook/TClipbookList.h"
 
 namespace {
 
@@ -17,8 +17,8 @@ std::string titleOf(int i) {
     return "clip" + std::to_string((i * 7919) % kClips) + "Title";
 }
 
-sj::TClipbookList makeLibrary() {
-    sj::TClipbookList list;
+sj::ClipLibrary makeLibrary() {
+    sj::ClipLibrary list;
     for (int i = 0; i < kClips; ++i) {
         std::string body = "Dear ^?[Name],\r\n\r\nThis is clip number " + std::to_string(i) +
                            " with a few lines.\r\nDate: ^[dddd, mmmm d, yyyy^]\r\n";
@@ -46,10 +46,10 @@ private:
 
 void BM_LoadLibrary(benchmark::State& state) {
     LibraryFile file;
-    sj::TClipbookList source = makeLibrary();
+    sj::ClipLibrary source = makeLibrary();
     source.saveToFile(file.path());
     for (auto _ : state) {
-        sj::TClipbookList list;
+        sj::ClipLibrary list;
         list.loadFromFile(file.path());
         benchmark::DoNotOptimize(list.count());
     }
@@ -60,7 +60,7 @@ BENCHMARK(BM_LoadLibrary)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLibrary(benchmark::State& state) {
     LibraryFile file;
-    sj::TClipbookList list = makeLibrary();
+    sj::ClipLibrary list = makeLibrary();
     for (auto _ : state) {
         list.setModified(true);
         benchmark::DoNotOptimize(list.saveToFile(file.path()).ok);
@@ -71,7 +71,7 @@ BENCHMARK(BM_SaveLibrary)->Unit(benchmark::kMillisecond);
 // The worst case: no exact or caseless title, so every title is tested twice
 // before the prefix pass finds the last one.
 void BM_ExpandWordLookup(benchmark::State& state) {
-    sj::TClipbookList list = makeLibrary();
+    sj::ClipLibrary list = makeLibrary();
     list.addItem("zzzzLastPrefixTarget", "x", nullptr);
     const std::string text = "Some text before the word ZZZZLASTPREFIX\r\nand after it.";
     const std::size_t caret = text.find("\r\n");

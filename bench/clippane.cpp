@@ -15,10 +15,10 @@
 #include "clipbook/ExpandWord.h"
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
+#include "clipbook/ui/ClipbookPane.h"
 #include "clipbook/ui/ProcessLauncher.h"
-#include "clipbook/ui/TClipbookPanel.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MessageBoxes.h"
+#include "document/ui/DocumentPage.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace {
 
@@ -43,16 +43,16 @@ std::string libraryDir() {
 
 struct Pane {
     QMainWindow main;
-    sj::TFilePage* page = new sj::TFilePage(sj::PageEnvironment{});
+    sj::DocumentPage* page = new sj::DocumentPage(sj::PageEnvironment{});
     sj::DialogPromptHost prompts;
     sj::ProcessLauncher launcher;
     sj::ClipPaster paster{prompts, launcher};
-    sj::TClipbookPanel* panel;
+    sj::ClipbookPane* panel;
     Pane() {
         main.setCentralWidget(page);
         main.resize(1000, 700);
         main.show();
-        panel = new sj::TClipbookPanel(&main, paster);
+        panel = new sj::ClipbookPane(&main, paster);
         panel->openTemplates(libraryDir(), "Small");
         panel->setMemoControl(page);
         panel->setClipPanelPos(sj::cpLeftPane);

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "shell/IniFile.h"
-#include "shell/Options.h"
+#include "config/IniFile.h"
+#include "config/Options.h"
 
 namespace {
 

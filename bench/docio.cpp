@@ -10,9 +10,9 @@
 #include <fstream>
 #include <string>
 
-#include "shell/DocumentLoader.h"
-#include "shell/DocumentSaver.h"
-#include "shell/FileProperties.h"
+#include "config/FilePropertiesStore.h"
+#include "document/DocumentLoader.h"
+#include "document/DocumentSaver.h"
 
 #include "BenchData.h"
 
@@ -93,7 +93,7 @@ void BM_FilePropertiesLoad(benchmark::State& state) {
             out << "/home/user/data/file" << i << ".txt=1;0;1;0.5/1.25;10;Mono;B\r\n";
     }
     for (auto _ : state) {
-        sj::TFileProperties store(100000, path);
+        sj::FilePropertiesStore store(100000, path);
         store.load();
         benchmark::DoNotOptimize(store.size());
     }
@@ -101,8 +101,8 @@ void BM_FilePropertiesLoad(benchmark::State& state) {
 BENCHMARK(BM_FilePropertiesLoad)->Unit(benchmark::kMillisecond);
 
 void BM_FilePropertiesStore(benchmark::State& state) {
-    sj::TFileProperties store(100, "");
-    sj::TFilePropObj r;
+    sj::FilePropertiesStore store(100, "");
+    sj::FileProperties r;
     int i = 0;
     for (auto _ : state) store.store("/home/user/file" + std::to_string(i++ % 150) + ".txt", r);
 }

@@ -10,10 +10,10 @@
 #include <fstream>
 #include <string>
 
-#include "shell/Options.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void writeFile(const std::string& path, const std::string& bytes) {
 
 struct Window {
     sj::Options options;
-    sj::TQVA_FrmNotepad window{options};
+    sj::MainWindow window{options};
     Window() {
         window.documents().newPage();
         window.documents().reusePristine = true;
@@ -43,7 +43,8 @@ struct Window {
 void OpenTwoHundredFilesFromWildcard(benchmark::State& state) {
     const std::string dir = scratchDir() + "/small";
     std::filesystem::create_directories(dir);
-    for (int i = 0; i < 200; ++i) writeFile(dir + "/f" + std::to_string(1000 + i) + ".txt", "line one\r\nline two\r\n");
+    for (int i = 0; i < 200; ++i)
+        writeFile(dir + "/f" + std::to_string(1000 + i) + ".txt", "line one\r\nline two\r\n");
     for (auto _ : state) {
         state.PauseTiming();
         auto w = std::make_unique<Window>();
@@ -63,7 +64,8 @@ void SwitchTabsBetweenBigDocuments(benchmark::State& state) {
     const std::string a = scratchDir() + "/big-a.txt", b = scratchDir() + "/big-b.txt";
     std::string text;
     text.reserve(50u << 20);
-    for (int i = 0; i < 1'200'000; ++i) text += "The quick brown fox jumps over a dog " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 1'200'000; ++i)
+        text += "The quick brown fox jumps over a dog " + std::to_string(i) + "\r\n";
     writeFile(a, text);
     writeFile(b, text);
     Window w;

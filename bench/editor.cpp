@@ -15,13 +15,13 @@
 #include <memory>
 #include <string>
 
-#include "shell/Options.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/EditCommands.h"
-#include "shell/ui/FileCommands.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/MessageBoxes.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/EditCommands.h"
+#include "app/ui/FileCommands.h"
+#include "app/ui/MainWindow.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "widgets/ui/MessageBoxes.h"
 
 #include "BenchData.h"
 
@@ -57,9 +57,9 @@ double residentBytes() {
     return 0;
 }
 
-std::unique_ptr<sj::TFilePage> shownPage(const std::string& path, benchmark::State& state) {
+std::unique_ptr<sj::DocumentPage> shownPage(const std::string& path, benchmark::State& state) {
     sj::PageEnvironment env;
-    auto page = std::make_unique<sj::TFilePage>(env);
+    auto page = std::make_unique<sj::DocumentPage>(env);
     page->resize(900, 700);
     if (!page->load(path)) state.SkipWithError("load failed");
     page->show();
@@ -134,7 +134,7 @@ BENCHMARK(BM_CaretMoveAtEnd)->Unit(benchmark::kMillisecond)->Iterations(200);
 void BM_WindowShown(benchmark::State& state) {
     for (auto _ : state) {
         sj::Options options;
-        auto window = std::make_unique<sj::TQVA_FrmNotepad>(options);
+        auto window = std::make_unique<sj::MainWindow>(options);
         window->addCommandGroup(new sj::FileCommands(*window));
         window->addCommandGroup(new sj::EditCommands(*window));
         window->documents().newPage();

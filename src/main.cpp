@@ -1,31 +1,31 @@
 // Super Jotleaf: a plain-text editor with the Clipbook.
+#include "app/ui/Application.h"
+#include "app/ui/EditCommands.h"
+#include "app/ui/FileCommands.h"
+#include "app/ui/HelpCommands.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/WindowCommands.h"
 #include "browser/ui/MailCommands.h"
 #include "clipbook/ui/ClipbookCommands.h"
 #include "printing/ui/PrintCommands.h"
-#include "shell/ui/Application.h"
-#include "shell/ui/EditCommands.h"
-#include "shell/ui/FileCommands.h"
-#include "shell/ui/HelpCommands.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/WindowCommands.h"
-#include "texttools/ui/FindCommands.h"
-#include "texttools/ui/PageSelectorCommands.h"
 #include "texttools/ui/CaseCommandGroup.h"
 #include "texttools/ui/ConvertCommandGroup.h"
 #include "texttools/ui/DateStampCommandGroup.h"
+#include "texttools/ui/DocumentSelectorCommands.h"
+#include "texttools/ui/FindCommands.h"
 #include "texttools/ui/HtmlCommandGroup.h"
 #include "texttools/ui/LineCommandGroup.h"
 #include "texttools/ui/StatCommandGroup.h"
 #include "workspace/ui/DocumentPropertiesCommands.h"
 
 int main(int argc, char** argv) {
-    return sj::runApplication(argc, argv, [](sj::TQVA_FrmNotepad& window) {
+    return sj::runApplication(argc, argv, [](sj::MainWindow& window) {
         window.addCommandGroup(new sj::FileCommands(window));
         window.addCommandGroup(new sj::EditCommands(window));
         window.addCommandGroup(new sj::DocumentPropertiesCommands(window));
         window.addCommandGroup(new sj::WindowCommands(window));
         window.addCommandGroup(new sj::FindCommands(window));
-        window.addCommandGroup(new sj::PageSelectorCommands(window));
+        window.addCommandGroup(new sj::DocumentSelectorCommands(window));
         window.addCommandGroup(new sj::ClipbookCommands(window, &window, &window));
         window.addCommandGroup(new sj::DateStampCommandGroup(window));
         window.addCommandGroup(new sj::LineCommandGroup(window));

@@ -1,6 +1,6 @@
 #include "clipbook/ClipFileIo.h"
 
-#include "shell/SafeFileWriter.h"
+#include "files/SafeFileWriter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -3,13 +3,13 @@
 // separated by CR LF).
 #include <string>
 
-#include "clipbook/TClipBlock.h"
+#include "clipbook/ClipBody.h"
 
 namespace sj {
 
 struct ClipItem {
     std::string title;
-    TClipBlock body;
+    ClipBody body;
 
     ClipItem() = default;
     ClipItem(std::string t, std::string b) : title(std::move(t)), body(std::move(b)) {}

@@ -55,7 +55,7 @@ WordSpan widenToWords(std::string_view text, WordSpan sel) {
     return {s, std::max(e, s)};
 }
 
-int lookupClipTitle(const TClipbookList& list, std::string_view word) {
+int lookupClipTitle(const ClipLibrary& list, std::string_view word) {
     if (word.empty()) return -1;
     int exact = list.findItem(word, true);
     if (exact >= 0) return exact;
@@ -68,7 +68,7 @@ int lookupClipTitle(const TClipbookList& list, std::string_view word) {
     return -1;
 }
 
-ExpandWordResult expandWord(std::string_view text, WordSpan selection, const TClipbookList& list,
+ExpandWordResult expandWord(std::string_view text, WordSpan selection, const ClipLibrary& list,
                             bool readOnly) {
     ExpandWordResult result;
     WordSpan sel{std::min(selection.start, text.size()), std::min(selection.end, text.size())};

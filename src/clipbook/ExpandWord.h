@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "clipbook/TClipbookList.h"
+#include "clipbook/ClipLibrary.h"
 
 namespace sj {
 
@@ -21,7 +21,7 @@ WordSpan widenToWords(std::string_view text, WordSpan selection);
 // The item for a word: exact title, else title equal ignoring case, else the
 // first title (in list order) that begins with the word ignoring case; -1 when
 // none. An empty word matches nothing.
-int lookupClipTitle(const TClipbookList& list, std::string_view word);
+int lookupClipTitle(const ClipLibrary& list, std::string_view word);
 
 enum class ExpandOutcome {
     NoWord,    // no word character at the caret: nothing happens, no beep
@@ -36,7 +36,7 @@ struct ExpandWordResult {
     int itemIndex = -1;
 };
 
-ExpandWordResult expandWord(std::string_view text, WordSpan selection, const TClipbookList& list,
+ExpandWordResult expandWord(std::string_view text, WordSpan selection, const ClipLibrary& list,
                             bool readOnly = false);
 
 }  // namespace sj

@@ -46,8 +46,8 @@ std::string convertCharset(std::string_view text, bool toOem) {
     return out;
 }
 
-CharsetConversion ConvertText1Click(std::string_view text, bool oemText, std::size_t selStart,
-                                    std::size_t selLength, bool modified) {
+CharsetConversion convertText(std::string_view text, bool oemText, std::size_t selStart,
+                              std::size_t selLength, bool modified) {
     CharsetConversion r;
     r.oemText = !oemText;
     r.text = convertCharset(text, r.oemText);

@@ -27,7 +27,7 @@ struct CharsetConversion {
     bool keepUnmodified = false;
 };
 
-CharsetConversion ConvertText1Click(std::string_view text, bool oemText, std::size_t selStart,
-                                    std::size_t selLength, bool modified);
+CharsetConversion convertText(std::string_view text, bool oemText, std::size_t selStart,
+                              std::size_t selLength, bool modified);
 
 }  // namespace sj

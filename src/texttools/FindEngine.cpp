@@ -55,12 +55,12 @@ DialogCommand FindEngine::openCommand(FindDocumentSet& docs, FindSettings& setti
     return cmd;
 }
 
-DialogCommand FindEngine::Find1Click(FindDocumentSet& docs, bool findDialogOpen, bool overwriteMode) {
+DialogCommand FindEngine::startFind(FindDocumentSet& docs, bool findDialogOpen, bool overwriteMode) {
     m_last = LastDialog::Find;
     return openCommand(docs, m_find, findDialogOpen, overwriteMode);
 }
 
-DialogCommand FindEngine::Replace1Click(FindDocumentSet& docs, bool replaceDialogOpen, bool overwriteMode) {
+DialogCommand FindEngine::startReplace(FindDocumentSet& docs, bool replaceDialogOpen, bool overwriteMode) {
     const DialogCommand cmd = openCommand(docs, m_replace, replaceDialogOpen, overwriteMode);
     if (!cmd.focusFindNextOnly) m_replace.replaceEnabled = cmd.tokenFromSelection;
     return cmd;
@@ -72,15 +72,15 @@ FindOutcome FindEngine::dlgFindFind(FindDocumentSet& docs) {
     return search(docs);
 }
 
-FindOutcome FindEngine::FindAgain1Click(FindDocumentSet& docs) {
+FindOutcome FindEngine::findAgain(FindDocumentSet& docs) {
     markStart(docs);
     return search(docs);
 }
 
-FindOutcome FindEngine::SearchAgainReverse1Click(FindDocumentSet& docs) {
+FindOutcome FindEngine::findAgainReverse(FindDocumentSet& docs) {
     SearchOptions& options = lastSettings().options;
     options.setDown(!options.down());
-    return FindAgain1Click(docs);
+    return findAgain(docs);
 }
 
 FindOutcome FindEngine::search(FindDocumentSet& docs, bool showNotFound) {

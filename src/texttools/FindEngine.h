@@ -49,17 +49,17 @@ public:
 
     // Ctrl+F. The caller closes the replace dialog, then opens the find dialog
     // unless only the focus is to move.
-    DialogCommand Find1Click(FindDocumentSet& docs, bool findDialogOpen, bool overwriteMode);
+    DialogCommand startFind(FindDocumentSet& docs, bool findDialogOpen, bool overwriteMode);
     // Ctrl+R. Same for the replace dialog; sets replace-enabled when the token
     // comes from the selection.
-    DialogCommand Replace1Click(FindDocumentSet& docs, bool replaceDialogOpen, bool overwriteMode);
+    DialogCommand startReplace(FindDocumentSet& docs, bool replaceDialogOpen, bool overwriteMode);
 
     // Find Next of the find dialog.
     FindOutcome dlgFindFind(FindDocumentSet& docs);
     // F3.
-    FindOutcome FindAgain1Click(FindDocumentSet& docs);
+    FindOutcome findAgain(FindDocumentSet& docs);
     // Shift+F3: turns the last dialog's direction round for good, then F3.
-    FindOutcome SearchAgainReverse1Click(FindDocumentSet& docs);
+    FindOutcome findAgainReverse(FindDocumentSet& docs);
 
     // The search engine with the last dialog's text and options, from the
     // current document's selection. showNotFound false keeps quiet on failure.

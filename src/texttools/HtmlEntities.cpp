@@ -130,7 +130,7 @@ std::string charactersToHtml(std::string_view text) {
     return out;
 }
 
-TextChange CharacterstoHTML1Click(std::string_view text, std::size_t selStart, std::size_t selLength) {
+TextChange htmlEncodeSelection(std::string_view text, std::size_t selStart, std::size_t selLength) {
     selStart = utf8::floorBoundary(text, std::min(selStart, text.size()));
     std::size_t selEnd = utf8::floorBoundary(text, std::min(selStart + selLength, text.size()));
     if (selEnd == selStart) {

@@ -25,6 +25,6 @@ std::string charactersToHtml(std::string_view text);
 
 // Without a selection the whole text is the scope. When the scope holds no character to
 // convert, the text stays and only that scope is selected (replaces == false).
-TextChange CharacterstoHTML1Click(std::string_view text, std::size_t selStart, std::size_t selLength);
+TextChange htmlEncodeSelection(std::string_view text, std::size_t selStart, std::size_t selLength);
 
 }  // namespace sj

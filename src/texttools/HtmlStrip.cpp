@@ -216,8 +216,8 @@ std::string stripHtmlTags(std::string_view html) {
     return Stripper(html).run();
 }
 
-std::optional<StripHtmlResult> StripHTMLTags1Click(std::string_view text, std::size_t selStart,
-                                                   std::size_t selLength, bool wordWrap) {
+std::optional<StripHtmlResult> stripHtmlInSelection(std::string_view text, std::size_t selStart,
+                                                    std::size_t selLength, bool wordWrap) {
     if (text.empty()) return std::nullopt;
     selStart = utf8::floorBoundary(text, std::min(selStart, text.size()));
     std::size_t selEnd = utf8::floorBoundary(text, std::min(selStart + selLength, text.size()));

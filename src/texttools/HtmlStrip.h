@@ -22,7 +22,7 @@ struct StripHtmlResult {
 };
 
 // Scope: the selection, or the whole text without one. Nothing happens on an empty document.
-std::optional<StripHtmlResult> StripHTMLTags1Click(std::string_view text, std::size_t selStart,
-                                                   std::size_t selLength, bool wordWrap);
+std::optional<StripHtmlResult> stripHtmlInSelection(std::string_view text, std::size_t selStart,
+                                                    std::size_t selLength, bool wordWrap);
 
 }  // namespace sj

@@ -50,7 +50,7 @@ std::optional<TextChange> SBPasteTimeClick(std::string_view text, std::size_t ca
     return insertion(at, std::move(insert));
 }
 
-std::optional<TextChange> InsertPageBreak1Click(std::string_view text, std::size_t selStart, bool readOnly) {
+std::optional<TextChange> insertFormFeed(std::string_view text, std::size_t selStart, bool readOnly) {
     if (readOnly) return std::nullopt;
     std::size_t at = std::min(selStart, text.size());
     if (!atColumnOne(text, at)) {

@@ -17,6 +17,6 @@ std::optional<TextChange> SBPasteTimeClick(std::string_view text, std::size_t ca
 
 // A form feed and a line break at the start of the line (the caret's line in column 1, else
 // the next one, or the end of the text on the last line). The selection collapses to its start.
-std::optional<TextChange> InsertPageBreak1Click(std::string_view text, std::size_t selStart, bool readOnly);
+std::optional<TextChange> insertFormFeed(std::string_view text, std::size_t selStart, bool readOnly);
 
 }  // namespace sj

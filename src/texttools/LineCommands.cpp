@@ -121,7 +121,7 @@ LineOutcome MakeParagraph(LineEditor& editor) {
     return LineOutcome::Changed;
 }
 
-LineOutcome SplitLines1Click(LineEditor& editor, const SplitOptions& options) {
+LineOutcome splitLongLines(LineEditor& editor, const SplitOptions& options) {
     const bool wrap = editor.wordWrap();
     if (wrap && editor.lineCount() < 2) return LineOutcome::Unchanged;
     const Selection saved = editor.selection();
@@ -164,7 +164,7 @@ LineOutcome SplitLines1Click(LineEditor& editor, const SplitOptions& options) {
     return LineOutcome::Changed;
 }
 
-LineOutcome DeleteLine1Click(LineEditor& editor) {
+LineOutcome deleteCurrentLine(LineEditor& editor) {
     if (editor.readOnly() || editor.lineCount() == 0) return LineOutcome::Unchanged;
     const std::size_t line = editor.lineAt(editor.selection().start);
     const std::size_t start = editor.lineStart(line);

@@ -65,9 +65,9 @@ struct SplitOptions {
 };
 // Split Lines: word-wrapped screen lines, or lines cut to the editor's width, become
 // lines of their own.
-LineOutcome SplitLines1Click(LineEditor& editor, const SplitOptions& options);
+LineOutcome splitLongLines(LineEditor& editor, const SplitOptions& options);
 
 // Delete Line: the caret's line and the break after it.
-LineOutcome DeleteLine1Click(LineEditor& editor);
+LineOutcome deleteCurrentLine(LineEditor& editor);
 
 }  // namespace sj

@@ -1,6 +1,6 @@
 #include "workspace/DocumentSettings.h"
 
-#include "shell/TabStops.h"
+#include "config/TabStops.h"
 
 namespace sj {
 

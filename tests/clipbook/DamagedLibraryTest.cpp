@@ -3,7 +3,7 @@
 #include <random>
 
 #include "ClipTestDir.h"
-#include "clipbook/TClipbookList.h"
+#include "clipbook/ClipLibrary.h"
 
 namespace sj {
 namespace {
@@ -15,13 +15,13 @@ using test::ClipTestDir;
 void expectSurvivesSaving(const std::string& bytes, std::size_t minItems = 0) {
     ClipTestDir dir;
     dir.write("d.clb", bytes);
-    TClipbookList first;
+    ClipLibrary first;
     LibraryFileResult r = first.loadFromFile(dir.file("d.clb"));
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_GE(first.count(), minItems);
     first.setModified(true);
     ASSERT_TRUE(first.saveToFile(dir.file("d.clb")).ok);
-    TClipbookList second;
+    ClipLibrary second;
     ASSERT_TRUE(second.loadFromFile(dir.file("d.clb")).ok);
     EXPECT_EQ(second.items(), first.items());
 }
@@ -39,7 +39,7 @@ TEST(DamagedLibrary, BinaryBytes) {
 TEST(DamagedLibrary, NulStopsReadingAndIsReported) {
     ClipTestDir dir;
     dir.write("n.clb", std::string("=MultiLine\r\n\r\nkept\r\n\r\nx\0gone\r\n", 27));
-    TClipbookList list;
+    ClipLibrary list;
     LibraryFileResult r = list.loadFromFile(dir.file("n.clb"));
     EXPECT_TRUE(r.stoppedAtNul);
     ASSERT_EQ(list.count(), 2u);
@@ -61,7 +61,7 @@ TEST(DamagedLibrary, GarbageHeader) {
 TEST(DamagedLibrary, LoneCarriageReturns) {
     ClipTestDir dir;
     dir.write("cr.clb", "=MultiLine\r\rH=one\rfirst\r.\rsecond\r\rtwo\r");
-    TClipbookList list;
+    ClipLibrary list;
     ASSERT_TRUE(list.loadFromFile(dir.file("cr.clb")).ok);
     ASSERT_EQ(list.count(), 2u);
     EXPECT_EQ(list.item(0).body.text(), "first\r\n\r\nsecond");

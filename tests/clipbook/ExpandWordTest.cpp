@@ -5,8 +5,8 @@
 namespace sj {
 namespace {
 
-TClipbookList library(std::string_view text) {
-    TClipbookList list;
+ClipLibrary library(std::string_view text) {
+    ClipLibrary list;
     list.loadFromText(text);
     return list;
 }
@@ -33,7 +33,7 @@ TEST(ExpandWordWiden, MultiByteCharactersAreWordCharacters) {
 }
 
 TEST(ExpandWord, CaretAfterWordAtLineEndFindsTitleIgnoringCase) {
-    TClipbookList list = library("=MultiLine\r\n\r\nH=Sig\r\nRegards\r\n");
+    ClipLibrary list = library("=MultiLine\r\n\r\nH=Sig\r\nRegards\r\n");
     const std::string t = "Thanks sig\r\nnext";
     ExpandWordResult r = expandWord(t, {10, 10}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::Found);
@@ -42,7 +42,7 @@ TEST(ExpandWord, CaretAfterWordAtLineEndFindsTitleIgnoringCase) {
 }
 
 TEST(ExpandWord, LookupPrefersExactThenCaselessThenFirstPrefix) {
-    TClipbookList list = library(
+    ClipLibrary list = library(
         "=MultiLine\r\n\r\nH=address\r\n1\r\n\r\nH=addressee\r\n2\r\n\r\nH=Addr\r\n3\r\n\r\nH=addr\r\n4\r\n");
     EXPECT_EQ(list.item(static_cast<std::size_t>(lookupClipTitle(list, "addr"))).body.text(), "4");
     EXPECT_EQ(list.item(static_cast<std::size_t>(lookupClipTitle(list, "ADDR"))).body.text(), "3");
@@ -52,7 +52,7 @@ TEST(ExpandWord, LookupPrefersExactThenCaselessThenFirstPrefix) {
 }
 
 TEST(ExpandWord, CaretInsideWordUsesFirstPrefixInSortedList) {
-    TClipbookList list = library("=MultiLine\r\n\r\nH=addressee\r\n2\r\n\r\nH=address\r\n1\r\n");
+    ClipLibrary list = library("=MultiLine\r\n\r\nH=addressee\r\n2\r\n\r\nH=address\r\n1\r\n");
     ExpandWordResult r = expandWord("my addr here", {5, 5}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::Found);
     EXPECT_EQ(r.selection, (WordSpan{3, 7}));
@@ -60,7 +60,7 @@ TEST(ExpandWord, CaretInsideWordUsesFirstPrefixInSortedList) {
 }
 
 TEST(ExpandWord, NothingBetweenBlanksOrInEmptyText) {
-    TClipbookList list = library("=MultiLine\r\n\r\nx\r\n");
+    ClipLibrary list = library("=MultiLine\r\n\r\nx\r\n");
     ExpandWordResult r = expandWord("a  b", {2, 2}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::NoWord);
     EXPECT_EQ(r.selection, (WordSpan{1, 2}));  // the character tried last stays selected
@@ -69,14 +69,14 @@ TEST(ExpandWord, NothingBetweenBlanksOrInEmptyText) {
 }
 
 TEST(ExpandWord, SelectedPhraseIsLookedUpWhole) {
-    TClipbookList list = library("=MultiLine\r\n\r\nH=kind regards\r\nK\r\n\r\nH=kind\r\nk\r\n");
+    ClipLibrary list = library("=MultiLine\r\n\r\nH=kind regards\r\nK\r\n\r\nH=kind\r\nk\r\n");
     ExpandWordResult r = expandWord("with kind regards.", {6, 14}, list);
     EXPECT_EQ(r.selection, (WordSpan{5, 17}));
     EXPECT_EQ(list.item(static_cast<std::size_t>(r.itemIndex)).title, "kind regards");
 }
 
 TEST(ExpandWord, NotFoundAndReadOnlyKeepTheWordSelected) {
-    TClipbookList list = library("=MultiLine\r\n\r\nzeta\r\n");
+    ClipLibrary list = library("=MultiLine\r\n\r\nzeta\r\n");
     ExpandWordResult r = expandWord("alpha", {0, 0}, list);
     EXPECT_EQ(r.outcome, ExpandOutcome::NotFound);
     EXPECT_EQ(r.selection, (WordSpan{0, 5}));

@@ -4,13 +4,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "clipbook/TClipbookList.h"
+#include "clipbook/ClipLibrary.h"
 
 namespace sj {
 namespace {
 
 std::string sampleBytes() {
-    auto path = std::filesystem::path(__FILE__).parent_path() / "../../data/Sample.clb";
+    auto path = std::filesystem::path(SJ_SOURCE_DATA_DIR) / "Sample.clb";
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -20,7 +20,7 @@ std::string sampleBytes() {
 TEST(SampleLibrary, IsWrittenExactlyAsTheProgramWritesIt) {
     std::string bytes = sampleBytes();
     ASSERT_FALSE(bytes.empty());
-    TClipbookList list;
+    ClipLibrary list;
     list.loadFromText(bytes);
     EXPECT_EQ(list.toText(), bytes);
     EXPECT_TRUE(list.multiLine());

@@ -3,7 +3,7 @@
 // recorded, every question gets the same answer. Installed for its lifetime.
 #include <QStringList>
 
-#include "shell/ui/MessageBoxes.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj::test {
 

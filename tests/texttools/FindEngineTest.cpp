@@ -21,12 +21,12 @@ TEST(FindEngine, CtrlFTwiceOnlyMovesTheFocusThenEnterFindsTheNext) {
     auto& d = docs.add("cat dog cat");
     FindEngine e;
     d.select(0, 3);
-    const DialogCommand first = e.Find1Click(docs, false, false);
+    const DialogCommand first = e.startFind(docs, false, false);
     EXPECT_TRUE(first.tokenFromSelection);
     EXPECT_EQ(e.findSettings().searchToken(), "cat");
     EXPECT_EQ(e.startLength(), 3u);
 
-    const DialogCommand second = e.Find1Click(docs, true, false);
+    const DialogCommand second = e.startFind(docs, true, false);
     EXPECT_TRUE(second.focusFindNextOnly);
 
     EXPECT_TRUE(e.dlgFindFind(docs).found);
@@ -38,11 +38,11 @@ TEST(FindEngine, SelectionFillsTheBoxInTokenForm) {
     auto& d = docs.add("a\tb\r\nc");
     FindEngine e;
     d.select(1, 1);
-    e.Find1Click(docs, false, false);
+    e.startFind(docs, false, false);
     EXPECT_EQ(e.findSettings().searchToken(), "^T");
     EXPECT_EQ(e.findSettings().searchText(), "\t");
     d.select(1, 4);
-    e.Find1Click(docs, false, false);
+    e.startFind(docs, false, false);
     EXPECT_EQ(e.findSettings().searchToken(), "^Tb^P");
 }
 
@@ -52,15 +52,15 @@ TEST(FindEngine, OverwriteCaretAndLongSelectionsLeaveTheBoxAlone) {
     FindEngine e;
     e.findSettings().setSearchToken("old");
     d.select(0, 1);
-    e.Find1Click(docs, false, true);
+    e.startFind(docs, false, true);
     EXPECT_EQ(e.startLength(), 0u);
     EXPECT_EQ(e.findSettings().searchToken(), "old");
     d.select(0, 256);
-    e.Find1Click(docs, false, false);
+    e.startFind(docs, false, false);
     EXPECT_EQ(e.findSettings().searchToken(), "old");
     EXPECT_EQ(e.startLength(), 256u);
     d.select(0, 255);
-    e.Find1Click(docs, false, false);
+    e.startFind(docs, false, false);
     EXPECT_EQ(e.findSettings().searchToken(), std::string(254, 'x'));
 }
 
@@ -82,20 +82,20 @@ TEST(FindEngine, SelectedMatchIsSkippedGoingEitherWay) {
     FindEngine e;
     setFind(e, "ab");
     d.select(3, 2);  // "AB" equals the text ignoring case
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selectionStart(), 6u);
     e.findSettings().options.setMatchCase(true);
     d.select(3, 2);  // no longer equal: the search starts at the selection start
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selectionStart(), 6u);
 
     e.findSettings().options.setMatchCase(false);
     e.findSettings().options.setDown(false);
     d.select(3, 2);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
     d.select(4, 0);  // caret inside "AB": a match must end at or before it
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
 }
 
@@ -108,7 +108,7 @@ TEST(FindEngine, UpFindsAMatchAtTheFirstCharacter) {
     ASSERT_TRUE(e.dlgFindFind(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
     EXPECT_EQ(d.selectionLength(), 3u);
-    EXPECT_FALSE(e.FindAgain1Click(docs).found);
+    EXPECT_FALSE(e.findAgain(docs).found);
 }
 
 TEST(FindEngine, AllDocumentsVisitsTheNextTabsThenTheStartOfTheStartDocument) {
@@ -122,13 +122,13 @@ TEST(FindEngine, AllDocumentsVisitsTheNextTabsThenTheStartOfTheStartDocument) {
     d1.select(10, 0);
     ASSERT_TRUE(e.dlgFindFind(docs).found);
     EXPECT_EQ(d1.selectionStart(), 11u);  // still in the current one
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(docs.currentIndex(), 2u);
     EXPECT_EQ(d2.selectionStart(), 2u);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(docs.currentIndex(), 0u);
     EXPECT_EQ(d0.selectionStart(), 2u);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(docs.currentIndex(), 1u);
     EXPECT_EQ(d1.selectionStart(), 0u);
     EXPECT_EQ(docs.activations, (std::vector<std::size_t>{2, 0, 1}));
@@ -170,7 +170,7 @@ TEST(FindEngine, UpwardWrapSearchesAfterTheStartSelection) {
     FindEngine e;
     setFind(e, "cat", false, true);
     d0.select(0, 3);
-    e.Find1Click(docs, false, false);
+    e.startFind(docs, false, false);
     ASSERT_TRUE(e.dlgFindFind(docs).found);  // from the selection, upwards: wraps round
     EXPECT_EQ(docs.currentIndex(), 0u);
     EXPECT_EQ(d0.selectionStart(), 6u);
@@ -182,11 +182,11 @@ TEST(FindEngine, ShiftF3ReversesTheDirectionForGood) {
     FindEngine e;
     setFind(e, "cat");
     d.select(4, 3);
-    ASSERT_TRUE(e.SearchAgainReverse1Click(docs).found);
+    ASSERT_TRUE(e.findAgainReverse(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
     EXPECT_FALSE(e.findSettings().options.down());
     d.select(8, 3);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selectionStart(), 4u);
 }
 
@@ -244,10 +244,10 @@ TEST(FindEngine, SearchAgainUsesTheLastDialog) {
     setFind(e, "one");
     e.replaceSettings().setSearchToken("two");
     e.setLastDialog(LastDialog::Replace);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selected(), "two");
     e.setLastDialog(LastDialog::Find);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(d.selectionStart(), 8u);
 }
 
@@ -260,7 +260,7 @@ TEST(FindEngine, ReplaceDialogPassesOverReadOnlyDocuments) {
     e.replaceSettings().setSearchToken("cat");
     e.replaceSettings().searchAll = true;
     e.setLastDialog(LastDialog::Replace);
-    ASSERT_TRUE(e.FindAgain1Click(docs).found);
+    ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(docs.currentIndex(), 2u);
     EXPECT_EQ(d2.selectionLength(), 3u);
 }

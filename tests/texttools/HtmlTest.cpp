@@ -84,22 +84,22 @@ TEST(StripHtml, NonAsciiAndLongInput) {
     EXPECT_EQ(stripHtmlTags(""), "");
 }
 
-TEST(StripHTMLTags1Click, ScopeAndWordWrap) {
+TEST(stripHtmlInSelection, ScopeAndWordWrap) {
     const std::string text = "a<BR>b";
-    auto r = StripHTMLTags1Click(text, 0, 0, false);
+    auto r = stripHtmlInSelection(text, 0, 0, false);
     ASSERT_TRUE(r);
     EXPECT_TRUE(r->switchWordWrapOn);
     EXPECT_EQ(r->change.start, 0u);
     EXPECT_EQ(r->change.length, text.size());
     EXPECT_EQ(r->change.replacement, "a\r\nb");
     EXPECT_EQ(r->change.selLength, 4u);
-    r = StripHTMLTags1Click(text, 0, text.size(), true);
+    r = stripHtmlInSelection(text, 0, text.size(), true);
     EXPECT_FALSE(r->switchWordWrapOn);
-    r = StripHTMLTags1Click(text, 1, 4, false);  // a selection short of the whole text
+    r = stripHtmlInSelection(text, 1, 4, false);  // a selection short of the whole text
     EXPECT_FALSE(r->switchWordWrapOn);
     EXPECT_EQ(r->change.replacement, "");
     EXPECT_EQ(r->change.selStart, 1u);
-    EXPECT_FALSE(StripHTMLTags1Click("", 0, 0, false));
+    EXPECT_FALSE(stripHtmlInSelection("", 0, 0, false));
 }
 
 TEST(CharactersToHtml, EntityTable) {
@@ -124,16 +124,16 @@ TEST(CharactersToHtml, EntityTable) {
     }
 }
 
-TEST(CharacterstoHTML1Click, ScopeAndUnchangedText) {
-    auto c = CharacterstoHTML1Click("plain", 0, 0);
+TEST(htmlEncodeSelection, ScopeAndUnchangedText) {
+    auto c = htmlEncodeSelection("plain", 0, 0);
     EXPECT_FALSE(c.replaces);
     EXPECT_EQ(c.selStart, 0u);
     EXPECT_EQ(c.selLength, 5u);
-    c = CharacterstoHTML1Click("plain", 1, 2);
+    c = htmlEncodeSelection("plain", 1, 2);
     EXPECT_FALSE(c.replaces);
     EXPECT_EQ(c.selStart, 1u);
     EXPECT_EQ(c.selLength, 2u);
-    c = CharacterstoHTML1Click("x caf\xC3\xA9 y", 2, 5);
+    c = htmlEncodeSelection("x caf\xC3\xA9 y", 2, 5);
     EXPECT_TRUE(c.replaces);
     EXPECT_EQ(c.start, 2u);
     EXPECT_EQ(c.length, 5u);

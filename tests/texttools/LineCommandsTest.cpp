@@ -240,45 +240,45 @@ TEST(MakeParagraph, JoinsLines) {
 
 TEST(SplitLines, CutsToTheEditorWidth) {
     auto e = editorWith(crlf({"fits", "next"}), {1, 0});
-    SplitLines1Click(e, fixedWidthSplit(10));
+    splitLongLines(e, fixedWidthSplit(10));
     EXPECT_EQ(e.text(), crlf({"fits", "", "next"}));
     EXPECT_EQ(e.selectedText(), "fits\r\n");
 
     e = editorWith(crlf({"alpha beta gamma", "", "delta"}, true), {0, 25});
-    SplitLines1Click(e, fixedWidthSplit(11));
+    splitLongLines(e, fixedWidthSplit(11));
     EXPECT_EQ(e.text(), crlf({"alpha beta", "gamma", "", "delta", ""}, true));
 }
 
 TEST(SplitLines, WrappedScreenLinesBecomeLines) {
     auto e = editorWith(crlf({"aaa bbb ccc", "z"}), {5, 0}, 5);
-    SplitLines1Click(e, fixedWidthSplit(5));
+    splitLongLines(e, fixedWidthSplit(5));
     EXPECT_EQ(e.text(), crlf({"aaa", "bbb", "ccc", "", "z"}));
     // A single screen line under word wrap: nothing to split.
     e = editorWith("aaa", {}, 5);
-    EXPECT_EQ(SplitLines1Click(e, fixedWidthSplit(5)), LineOutcome::Unchanged);
+    EXPECT_EQ(splitLongLines(e, fixedWidthSplit(5)), LineOutcome::Unchanged);
     EXPECT_EQ(e.text(), "aaa");
 }
 
 TEST(SplitLines, CaretInAWrappedParagraphSplitsItWhole) {
     auto e = editorWith("p\r\naaa bbb", {4, 0}, 5);
     ASSERT_EQ(e.lineCount(), 3u);
-    SplitLines1Click(e, fixedWidthSplit(5));
+    splitLongLines(e, fixedWidthSplit(5));
     EXPECT_EQ(e.text(), crlf({"p", "aaa", "bbb"}, true));
     EXPECT_EQ(e.selectedText(), crlf({"aaa", "bbb"}, true));
 }
 
 TEST(DeleteLine, RemovesTheCaretLine) {
     auto e = editorWith(crlf({"a", "b", "c"}), {4, 0});
-    DeleteLine1Click(e);
+    deleteCurrentLine(e);
     EXPECT_EQ(e.text(), crlf({"a", "c"}));
     e = editorWith(crlf({"a", "b"}), {3, 0});
-    DeleteLine1Click(e);
+    deleteCurrentLine(e);
     EXPECT_EQ(e.text(), "a\r\n");
     e = editorWith(crlf({"a", "b"}), {0, 0});
     e.setReadOnly(true);
-    EXPECT_EQ(DeleteLine1Click(e), LineOutcome::Unchanged);
+    EXPECT_EQ(deleteCurrentLine(e), LineOutcome::Unchanged);
     e = editorWith("");
-    EXPECT_EQ(DeleteLine1Click(e), LineOutcome::Unchanged);
+    EXPECT_EQ(deleteCurrentLine(e), LineOutcome::Unchanged);
 }
 
 TEST(LineMenus, EnablingRules) {

@@ -33,7 +33,7 @@ TEST(ReplaceEngine, CtrlROnAWordEnablesReplaceAndReplaceSelectsTheNext) {
     Fixture f;
     auto& d = f.docs.add("cat and cat");
     d.select(0, 3);
-    const DialogCommand cmd = f.engine.Replace1Click(f.docs, false, false);
+    const DialogCommand cmd = f.engine.startReplace(f.docs, false, false);
     EXPECT_TRUE(cmd.tokenFromSelection);
     EXPECT_TRUE(f.engine.replaceSettings().replaceEnabled);
     f.engine.replaceSettings().setReplaceToken("dog");

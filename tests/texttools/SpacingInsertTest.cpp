@@ -75,16 +75,16 @@ TEST(SBPasteTimeClick, DateGoesOnALineOfItsOwn) {
     EXPECT_FALSE(SBPasteTimeClick("x", 0, date, true));
 }
 
-TEST(InsertPageBreak1Click, FormFeedAtALineStart) {
-    auto c = InsertPageBreak1Click("abc\r\ndef", 1, false);
+TEST(insertFormFeed, FormFeedAtALineStart) {
+    auto c = insertFormFeed("abc\r\ndef", 1, false);
     ASSERT_TRUE(c);
     EXPECT_EQ(applyChange("abc\r\ndef", *c), "abc\r\n\f\r\ndef");
     EXPECT_EQ(c->selStart, 8u);
-    c = InsertPageBreak1Click("abc\r\ndef", 5, false);
+    c = insertFormFeed("abc\r\ndef", 5, false);
     EXPECT_EQ(applyChange("abc\r\ndef", *c), "abc\r\n\f\r\ndef");
-    c = InsertPageBreak1Click("abc", 1, false);
+    c = insertFormFeed("abc", 1, false);
     EXPECT_EQ(applyChange("abc", *c), "abc\f\r\n");
-    c = InsertPageBreak1Click("", 0, false);
+    c = insertFormFeed("", 0, false);
     EXPECT_EQ(applyChange("", *c), "\f\r\n");
-    EXPECT_FALSE(InsertPageBreak1Click("abc", 0, true));
+    EXPECT_FALSE(insertFormFeed("abc", 0, true));
 }

@@ -5,17 +5,17 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "app/ui/AppHost.h"
 #include "browser/MailMessage.h"
-#include "shell/TempCopies.h"
-#include "shell/ui/AppHost.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MessageBoxes.h"
+#include "document/ui/DocumentPage.h"
+#include "files/TempCopies.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 
 MailCommands::MailCommands(AppHost& host) : CommandGroup(host) {
     m_send = action(QStringLiteral("S&end"), {}, QStringLiteral("|Send document by E-mail (MAPI)"));
-    connect(m_send, &QAction::triggered, this, &MailCommands::Send1Click);
+    connect(m_send, &QAction::triggered, this, &MailCommands::sendDocument);
 }
 
 void MailCommands::addToMenus(MenuSet& menus) {
@@ -29,12 +29,12 @@ void MailCommands::addToMenus(MenuSet& menus) {
 }
 
 void MailCommands::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     m_send->setEnabled(page && page->textLength() > 0);
 }
 
-void MailCommands::Send1Click() {
-    TFilePage* page = m_host.currentPage();
+void MailCommands::sendDocument() {
+    DocumentPage* page = m_host.currentPage();
     if (!page || page->textLength() == 0) return;
     const std::string_view text = page->textView();
     bool sent = false;

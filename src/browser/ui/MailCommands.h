@@ -1,6 +1,6 @@
 #pragma once
 // "S&end": the current document as a new message in the user's mail program.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 
 namespace sj {
 
@@ -11,7 +11,7 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void Send1Click();
+    void sendDocument();
 
 private:
     QAction* m_send;

@@ -2,15 +2,15 @@
 
 #include <QApplication>
 
-#include "shell/ui/FrmAskCombo.h"
-#include "shell/ui/FrmQuery.h"
-#include "shell/ui/MessageBoxes.h"
+#include "widgets/ui/ChoiceQueryDialog.h"
+#include "widgets/ui/InputQueryDialog.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 
 std::optional<std::string> DialogPromptHost::askText(const std::string& caption, const std::string& label,
                                                      const std::string& defaultText) {
-    TfrmQuery::Request r;
+    InputQueryDialog::Request r;
     r.caption = qs(caption);
     r.label = qs(label);
     r.clientWidth = kClientWidth;
@@ -18,14 +18,14 @@ std::optional<std::string> DialogPromptHost::askText(const std::string& caption,
     r.defaultText = qs(defaultText);
     r.acceptEmpty = true;
     QString text = r.defaultText;
-    if (!TfrmQuery::query(r, text, QApplication::activeWindow())) return std::nullopt;
+    if (!InputQueryDialog::query(r, text, QApplication::activeWindow())) return std::nullopt;
     return ss(text);
 }
 
 std::optional<AskComboResult> DialogPromptHost::askCombo(const std::string& caption, const std::string& label,
                                                          const std::vector<std::string>& entries,
                                                          int selected, bool mustPick) {
-    TfrmAskCombo::Request r;
+    ChoiceQueryDialog::Request r;
     r.caption = qs(caption);
     r.label = qs(label);
     r.clientWidth = kClientWidth;
@@ -33,8 +33,8 @@ std::optional<AskComboResult> DialogPromptHost::askCombo(const std::string& capt
     for (const std::string& e : entries) r.entries.push_back({qs(e), qs(e)});
     r.selected = selected;
     r.mustPick = mustPick;
-    TfrmAskCombo::Result result;
-    if (!TfrmAskCombo::ask(r, result, QApplication::activeWindow())) return std::nullopt;
+    ChoiceQueryDialog::Result result;
+    if (!ChoiceQueryDialog::ask(r, result, QApplication::activeWindow())) return std::nullopt;
     AskComboResult out;
     out.text = ss(result.text);
     // The dialog may have put typed text on top of its list; map back by text.
@@ -52,13 +52,13 @@ std::optional<AskComboResult> DialogPromptHost::askCombo(const std::string& capt
 
 std::optional<std::string> DialogClipbookHost::askName(const NameDialog& dialog,
                                                        const std::string& defaultText) {
-    TfrmQuery::Request r;
+    InputQueryDialog::Request r;
     r.caption = qs(std::string(dialog.caption));
     r.label = qs(std::string(dialog.prompt));
     r.clientWidth = dialog.clientWidth;
     r.defaultText = qs(defaultText);
     QString text = r.defaultText;
-    if (!TfrmQuery::query(r, text, QApplication::activeWindow())) return std::nullopt;
+    if (!InputQueryDialog::query(r, text, QApplication::activeWindow())) return std::nullopt;
     return ss(text);
 }
 

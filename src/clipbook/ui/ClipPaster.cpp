@@ -6,17 +6,17 @@
 #include "clipbook/ExpandWord.h"
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/PageExpansionDocument.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/LocaleDates.h"
-#include "shell/ui/MessageBoxes.h"
+#include "document/ui/DocumentPage.h"
+#include "document/ui/LocaleDates.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 
-bool ClipPaster::paste(const std::string& body, TFilePage* page, bool interactive) {
+bool ClipPaster::paste(const std::string& body, DocumentPage* page, bool interactive) {
     return apply(body, page, interactive, false);
 }
 
-bool ClipPaster::apply(const std::string& body, TFilePage* page, bool interactive, bool replacingWord) {
+bool ClipPaster::apply(const std::string& body, DocumentPage* page, bool interactive, bool replacingWord) {
     DateFilterFieldSource dates(currentDateTime(), localeNamesFromSystem());
     ClipExpander expander(m_prompts, dates);
     std::optional<PageExpansionDocument> doc;
@@ -50,10 +50,10 @@ bool ClipPaster::apply(const std::string& body, TFilePage* page, bool interactiv
     return true;
 }
 
-ExpandOutcome ClipPaster::expandWord(TFilePage& page, const TClipbookList& list) {
+ExpandOutcome ClipPaster::expandWord(DocumentPage& page, const ClipLibrary& list) {
     const std::string_view text = page.textView();
     WordSpan sel{static_cast<std::size_t>(page.selStart()),
-                  static_cast<std::size_t>(page.selStart() + page.selLength())};
+                 static_cast<std::size_t>(page.selStart() + page.selLength())};
     const ExpandWordResult r = sj::expandWord(text, sel, list, page.isReadOnly());
     page.setSel(static_cast<Pos>(r.selection.start), static_cast<Pos>(r.selection.end - r.selection.start));
     switch (r.outcome) {

@@ -3,15 +3,15 @@
 // through the Qt-free expander, then one replacement on the page.
 #include <string>
 
+#include "clipbook/ClipLibrary.h"
 #include "clipbook/PromptHost.h"
-#include "clipbook/TClipbookList.h"
 
 namespace sj {
 
 enum class ExpandOutcome;
 
 class Launcher;
-class TFilePage;
+class DocumentPage;
 
 class ClipPaster {
 public:
@@ -19,13 +19,13 @@ public:
 
     // interactive: started from the Clipbook itself (command clips launch).
     // page may be null. True when something was pasted or launched.
-    bool paste(const std::string& body, TFilePage* page, bool interactive);
+    bool paste(const std::string& body, DocumentPage* page, bool interactive);
 
     // Expand Word on the page with the library's titles.
-    ExpandOutcome expandWord(TFilePage& page, const TClipbookList& list);
+    ExpandOutcome expandWord(DocumentPage& page, const ClipLibrary& list);
 
 private:
-    bool apply(const std::string& body, TFilePage* page, bool interactive, bool replaceSelectionOnCancel);
+    bool apply(const std::string& body, DocumentPage* page, bool interactive, bool replaceSelectionOnCancel);
 
     PromptHost& m_prompts;
     Launcher& m_launcher;

@@ -1,4 +1,5 @@
 #include "clipbook/ui/ClipbookCommands.h"
+#include "config/WindowKeys.h"
 
 #include <QFontDialog>
 #include <QMainWindow>
@@ -8,22 +9,22 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/ui/AppHost.h"
+#include "app/ui/CommandLineRunner.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
 #include "clipbook/LibraryNames.h"
-#include "clipbook/ui/TfrmEditClipFile.h"
-#include "shell/FileUtils.h"
-#include "shell/Options.h"
-#include "shell/ui/AppHost.h"
-#include "shell/ui/CommandLineRunner.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/MessageBoxes.h"
+#include "clipbook/ui/LibraryFileDialog.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "files/FileUtils.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 namespace {
 
 // The floating Clipbook window's placement key in the configuration.
-const std::string kFloatingKey = "TfrmClipBook";
+const std::string kFloatingKey(windowkeys::kFloatingClipbook);
 
 std::string configDirectory() {
     ConfigEnvironment env;
@@ -38,7 +39,7 @@ bool sameDirectory(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNotepad* window)
+ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, MainWindow* window)
     : CommandGroup(host), m_main(main), m_window(window), m_paster(m_prompts, m_launcher) {
     m_clipbook = action(QStringLiteral("&Clipbook"), QKeySequence(Qt::Key_F4),
                         QStringLiteral("|Display or close clipbook window"));
@@ -68,24 +69,24 @@ ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNot
         connect(a, &QAction::triggered, this, [this, n] { ClipNClick(n); });
         m_clipN << a;
     }
-    connect(m_clipbook, &QAction::triggered, this, &ClipbookCommands::Clipbook1Click);
-    connect(m_add, &QAction::triggered, this, &ClipbookCommands::AddtoClipbook1Click);
-    connect(m_openTemplate, &QAction::triggered, this, &ClipbookCommands::OpenTemplate1Click);
-    connect(m_newTemplate, &QAction::triggered, this, &ClipbookCommands::NewTemplate1Click);
-    connect(m_expand, &QAction::triggered, this, &ClipbookCommands::ExpandWord1Click);
+    connect(m_clipbook, &QAction::triggered, this, &ClipbookCommands::toggleClipbook);
+    connect(m_add, &QAction::triggered, this, &ClipbookCommands::addToClipbook);
+    connect(m_openTemplate, &QAction::triggered, this, &ClipbookCommands::openLibrary);
+    connect(m_newTemplate, &QAction::triggered, this, &ClipbookCommands::newLibrary);
+    connect(m_expand, &QAction::triggered, this, &ClipbookCommands::expandWord);
     connect(m_float, &QAction::triggered, this, [this] { setPlacement(cpFloatForm); });
     connect(m_left, &QAction::triggered, this, [this] { setPlacement(cpLeftPane); });
     connect(m_right, &QAction::triggered, this, [this] { setPlacement(cpRightPane); });
-    connect(m_font, &QAction::triggered, this, &ClipbookCommands::Font1Click);
-    connect(m_defaultFont, &QAction::triggered, this, &ClipbookCommands::DefaultFont1Click);
+    connect(m_font, &QAction::triggered, this, &ClipbookCommands::chooseClipbookFont);
+    connect(m_defaultFont, &QAction::triggered, this, &ClipbookCommands::useDefaultClipbookFont);
 
     DocumentSet& docs = host.documents();
     connect(&docs, &DocumentSet::currentChanged, this, [this] { followDocument(); });
-    docs.librarySaveName = [this](TFilePage*) { return askLibrarySaveName(); };
-    docs.pageSaved = [this](TFilePage*, const std::string& oldName, const std::string& newName) {
+    docs.librarySaveName = [this](DocumentPage*) { return askLibrarySaveName(); };
+    docs.pageSaved = [this](DocumentPage*, const std::string& oldName, const std::string& newName) {
         librarySaved(oldName, newName);
     };
-    docs.pageRenamed = [this](TFilePage*, const std::string& oldName, const std::string& newName) {
+    docs.pageRenamed = [this](DocumentPage*, const std::string& oldName, const std::string& newName) {
         libraryRenamed(oldName, newName);
     };
 
@@ -136,13 +137,13 @@ void ClipbookCommands::addToMenus(MenuSet& menus) {
 }
 
 void ClipbookCommands::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     const bool open = m_panel;
     m_clipbook->setChecked(open);
     m_add->setEnabled(open && page && page->hasSelection());
     m_expand->setEnabled(open && page && !page->isReadOnly() && page->lines() > 0);
     m_newTemplate->setEnabled(!m_host.documents().browseMode);
-    const TClipPanelPos pos =
+    const ClipbookPlacement pos =
         open ? m_panel->clipPanelPos() : clipPanelPosFromInt(m_host.options().clipbookPosition);
     m_float->setChecked(pos == cpFloatForm);
     m_left->setChecked(pos == cpLeftPane);
@@ -175,7 +176,7 @@ QFont ClipbookCommands::storedListFont() const {
 void ClipbookCommands::openClipbook(bool hidden, bool focus) {
     if (m_panel) return;
     Options& o = m_host.options();
-    auto* panel = new TClipbookPanel(m_main, m_paster);
+    auto* panel = new ClipbookPane(m_main, m_paster);
     m_panel = panel;
     panel->setClipPanelWidth(o.panelWidth);
     if (!o.useDefaultFont) {
@@ -248,12 +249,12 @@ void ClipbookCommands::shutDown() {
     Options& o = m_host.options();
     o.openClipbook = true;
     o.showClipbook = !m_panel->isHiddenPane();
-    TClipbookPanel* panel = m_panel;
+    ClipbookPane* panel = m_panel;
     m_panel = nullptr;
     panel->shutDown();
 }
 
-void ClipbookCommands::Clipbook1Click() {
+void ClipbookCommands::toggleClipbook() {
     if (!m_panel) {
         openClipbook(false, true);
         return;
@@ -277,16 +278,16 @@ void ClipbookCommands::ClipNClick(int n) {
     m_panel->chooseByNumber(n);
 }
 
-void ClipbookCommands::AddtoClipbook1Click() {
-    TFilePage* page = m_host.currentPage();
+void ClipbookCommands::addToClipbook() {
+    DocumentPage* page = m_host.currentPage();
     if (!m_panel || !page || !page->hasSelection()) return;
     const int keep = m_panel->selectedIndex();
     m_panel->addText({}, page->selectedBytes());
     m_panel->refreshItems(keep);
 }
 
-void ClipbookCommands::OpenTemplate1Click() {
-    const QString name = TfrmEditClipFile::run(qs(libraryDirectory()), false, m_main);
+void ClipbookCommands::openLibrary() {
+    const QString name = LibraryFileDialog::run(qs(libraryDirectory()), false, m_main);
     if (name.isEmpty()) return;
     DocumentSet::OpenRequest request;
     request.readOnly = m_host.documents().browseMode;
@@ -294,7 +295,7 @@ void ClipbookCommands::OpenTemplate1Click() {
     m_host.refreshStatus();
 }
 
-void ClipbookCommands::NewTemplate1Click() {
+void ClipbookCommands::newLibrary() {
     DocumentSet& docs = m_host.documents();
     if (docs.browseMode) return;
     std::string title;
@@ -308,14 +309,14 @@ void ClipbookCommands::NewTemplate1Click() {
         if (!taken) break;
     }
     docs.reusePristine = false;
-    TFilePage* page = docs.newPage(title);
+    DocumentPage* page = docs.newPage(title);
     page->setClipLibrary(true);
     docs.updateCaption(page);
     m_host.refreshStatus();
 }
 
-void ClipbookCommands::ExpandWord1Click() {
-    TFilePage* page = m_host.currentPage();
+void ClipbookCommands::expandWord() {
+    DocumentPage* page = m_host.currentPage();
     if (!m_panel || !page) {
         msg::beep();
         return;
@@ -324,7 +325,7 @@ void ClipbookCommands::ExpandWord1Click() {
     m_host.refreshStatus();
 }
 
-void ClipbookCommands::setPlacement(TClipPanelPos pos) {
+void ClipbookCommands::setPlacement(ClipbookPlacement pos) {
     if (m_panel) {
         m_panel->setClipPanelPos(pos);
         return;
@@ -332,14 +333,14 @@ void ClipbookCommands::setPlacement(TClipPanelPos pos) {
     m_host.options().clipbookPosition = pos;
 }
 
-void ClipbookCommands::Font1Click() {
+void ClipbookCommands::chooseClipbookFont() {
     if (m_panel) {
         m_panel->chooseFont();
         collectSettings();
         return;
     }
     Options& o = m_host.options();
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     const QFont start = o.useDefaultFont && page ? page->font() : storedListFont();
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, start, m_main, QStringLiteral("Font"));
@@ -348,7 +349,7 @@ void ClipbookCommands::Font1Click() {
     o.useDefaultFont = false;
 }
 
-void ClipbookCommands::DefaultFont1Click() {
+void ClipbookCommands::useDefaultClipbookFont() {
     if (m_panel) {
         m_panel->toggleDefaultFont();
         collectSettings();
@@ -360,12 +361,12 @@ void ClipbookCommands::DefaultFont1Click() {
 }
 
 std::string ClipbookCommands::askLibrarySaveName() {
-    return ss(TfrmEditClipFile::run(qs(libraryDirectory()), true, m_main));
+    return ss(LibraryFileDialog::run(qs(libraryDirectory()), true, m_main));
 }
 
 void ClipbookCommands::librarySaved(const std::string& oldName, const std::string& newName) {
     if (!m_panel) return;
-    TClipbookTemplates& t = m_panel->templates();
+    ClipLibraryDirectory& t = m_panel->templates();
     auto isCurrent = [&](const std::string& file) {
         if (file.empty() || !t.hasCurrent()) return false;
         const std::string dir = fileutils::directoryOf(file);

@@ -7,41 +7,41 @@
 
 #include <memory>
 
-#include "clipbook/ClipPanelPos.h"
+#include "app/ui/CommandGroup.h"
+#include "clipbook/ClipbookPlacement.h"
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
+#include "clipbook/ui/ClipbookPane.h"
 #include "clipbook/ui/ProcessLauncher.h"
-#include "clipbook/ui/TClipbookPanel.h"
-#include "shell/ui/CommandGroup.h"
 
 class QMainWindow;
 
 namespace sj {
 
-class TQVA_FrmNotepad;
+class MainWindow;
 
 class ClipbookCommands : public CommandGroup {
     Q_OBJECT
 public:
     // window may be null in tests that only need the pane and the commands.
-    ClipbookCommands(AppHost& host, QMainWindow* main, TQVA_FrmNotepad* window = nullptr);
+    ClipbookCommands(AppHost& host, QMainWindow* main, MainWindow* window = nullptr);
     ~ClipbookCommands() override;
 
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void Clipbook1Click();
-    void AddtoClipbook1Click();
-    void OpenTemplate1Click();
-    void NewTemplate1Click();
-    void ExpandWord1Click();
+    void toggleClipbook();
+    void addToClipbook();
+    void openLibrary();
+    void newLibrary();
+    void expandWord();
     void ClipNClick(int n);
-    void setPlacement(TClipPanelPos pos);
-    void Font1Click();
-    void DefaultFont1Click();
+    void setPlacement(ClipbookPlacement pos);
+    void chooseClipbookFont();
+    void useDefaultClipbookFont();
 
     // The single open Clipbook, null when closed.
-    TClipbookPanel* clipbook() const { return m_panel; }
+    ClipbookPane* clipbook() const { return m_panel; }
     // opened hidden: loaded for Expand Word only.
     void openClipbook(bool hidden, bool focus);
     void shutDown();
@@ -65,11 +65,11 @@ private:
     QFont storedListFont() const;
 
     QMainWindow* m_main;
-    TQVA_FrmNotepad* m_window;
+    MainWindow* m_window;
     DialogPromptHost m_prompts;
     ProcessLauncher m_launcher;
     ClipPaster m_paster;
-    QPointer<TClipbookPanel> m_panel;
+    QPointer<ClipbookPane> m_panel;
     QAction *m_clipbook, *m_add, *m_openTemplate, *m_newTemplate, *m_expand;
     QAction *m_float, *m_left, *m_right, *m_font, *m_defaultFont;
     QList<QAction*> m_clipN;

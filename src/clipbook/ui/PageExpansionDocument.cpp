@@ -1,6 +1,6 @@
 #include "clipbook/ui/PageExpansionDocument.h"
 
-#include "shell/ui/FilePage.h"
+#include "document/ui/DocumentPage.h"
 
 namespace sj {
 

@@ -4,13 +4,13 @@
 
 namespace sj {
 
-class TFilePage;
+class DocumentPage;
 
 class PageExpansionDocument : public ExpansionDocument {
 public:
     // hideSelection: the selection is about to be replaced (Expand Word), so
     // the clip must not wrap it.
-    explicit PageExpansionDocument(TFilePage& page, bool hideSelection = false)
+    explicit PageExpansionDocument(DocumentPage& page, bool hideSelection = false)
         : m_page(page), m_hideSelection(hideSelection) {}
     std::string selectedText() const override;
     bool isReadOnly() const override;
@@ -19,7 +19,7 @@ public:
     std::optional<std::string> makeTemporaryCopy() override;
 
 private:
-    TFilePage& m_page;
+    DocumentPage& m_page;
     bool m_hideSelection;
 };
 

@@ -8,7 +8,7 @@
 
 #include "clipbook/CommandClipRunner.h"
 #include "clipbook/ui/ClipDialogs.h"
-#include "shell/ui/MessageBoxes.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 

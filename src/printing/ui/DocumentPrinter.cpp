@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "shell/ui/KixRichEdit.h"
+#include "document/ui/EditorView.h"
 
 namespace sj {
 
@@ -11,7 +11,7 @@ DocumentPrinter::DocumentPrinter() : QsciPrinter(QPrinter::HighResolution) {
     setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
 }
 
-bool DocumentPrinter::printDocument(QPainter& painter, TKixRichEdit& editor, const QString& title,
+bool DocumentPrinter::printDocument(QPainter& painter, EditorView& editor, const QString& title,
                                     int firstLine, int lastLine) {
     m_title = title;
     return printRange(&editor, painter, firstLine, lastLine) > 0;

@@ -7,7 +7,7 @@
 
 namespace sj {
 
-class TKixRichEdit;
+class EditorView;
 
 class DocumentPrinter : public QsciPrinter {
 public:
@@ -15,7 +15,7 @@ public:
 
     // Prints one document (lines first..last, -1 for all) with its title in
     // the header; false when nothing could be printed.
-    bool printDocument(QPainter& painter, TKixRichEdit& editor, const QString& title, int firstLine = -1,
+    bool printDocument(QPainter& painter, EditorView& editor, const QString& title, int firstLine = -1,
                        int lastLine = -1);
 
 protected:

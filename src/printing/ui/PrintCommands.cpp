@@ -5,12 +5,12 @@
 #include <QPainter>
 #include <QPrintDialog>
 
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
+#include "document/ui/DocumentPage.h"
 #include "printing/ui/DocumentPrinter.h"
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/MessageBoxes.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 
@@ -21,11 +21,11 @@ PrintCommands::PrintCommands(AppHost& host)
     m_print = action(QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
                      QStringLiteral("|Print the current document"));
     m_printAll = action(QStringLiteral("Pr&int All..."), {}, QStringLiteral("|Print all open documents"));
-    connect(m_setup, &QAction::triggered, this, &PrintCommands::PrinterSetup1Click);
-    connect(m_print, &QAction::triggered, this, &PrintCommands::Print1Click);
-    connect(m_printAll, &QAction::triggered, this, &PrintCommands::PrintAll1Click);
-    if (auto* window = dynamic_cast<TQVA_FrmNotepad*>(&host))
-        window->onPrintRequest = [this](TFilePage* page) { printWithoutDialog(page); };
+    connect(m_setup, &QAction::triggered, this, &PrintCommands::printerSetup);
+    connect(m_print, &QAction::triggered, this, &PrintCommands::printDocument);
+    connect(m_printAll, &QAction::triggered, this, &PrintCommands::printAll);
+    if (auto* window = dynamic_cast<MainWindow*>(&host))
+        window->onPrintRequest = [this](DocumentPage* page) { printWithoutDialog(page); };
 }
 
 PrintCommands::~PrintCommands() = default;
@@ -40,7 +40,7 @@ void PrintCommands::addToMenus(MenuSet& menus) {
 }
 
 void PrintCommands::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     m_print->setEnabled(page && page->textLength() > 0);
     bool any = false;
     DocumentSet& docs = m_host.documents();
@@ -48,18 +48,19 @@ void PrintCommands::updateEnabled() {
     m_printAll->setEnabled(any);
 }
 
-bool PrintCommands::printPages(DocumentPrinter& printer, const QList<TFilePage*>& pages, bool selectionOnly) {
+bool PrintCommands::printPages(DocumentPrinter& printer, const QList<DocumentPage*>& pages,
+                               bool selectionOnly) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     bool printed = false;
-    for (TFilePage* page : pages) {
+    for (DocumentPage* page : pages) {
         if (page->textLength() == 0) continue;
         if (printed) printer.newPage();
         int first = -1, last = -1;
         if (selectionOnly && page->hasSelection()) {
-            first = page->SendScintilla(TKixRichEdit::SCI_LINEFROMPOSITION, page->selStart());
+            first = page->SendScintilla(EditorView::SCI_LINEFROMPOSITION, page->selStart());
             last =
-                page->SendScintilla(TKixRichEdit::SCI_LINEFROMPOSITION, page->selStart() + page->selLength());
+                page->SendScintilla(EditorView::SCI_LINEFROMPOSITION, page->selStart() + page->selLength());
         }
         printed = printer.printDocument(painter, *page, page->qTitle(), first, last) || printed;
     }
@@ -67,13 +68,13 @@ bool PrintCommands::printPages(DocumentPrinter& printer, const QList<TFilePage*>
     return printed;
 }
 
-void PrintCommands::PrinterSetup1Click() {
+void PrintCommands::printerSetup() {
     QPageSetupDialog dialog(m_printer.get(), m_host.window());
     dialog.exec();
 }
 
-void PrintCommands::Print1Click() {
-    TFilePage* page = m_host.currentPage();
+void PrintCommands::printDocument() {
+    DocumentPage* page = m_host.currentPage();
     if (!page || page->textLength() == 0) return;
     QPrintDialog dialog(m_printer.get(), m_host.window());
     dialog.setWindowTitle(QStringLiteral("Print"));
@@ -84,18 +85,18 @@ void PrintCommands::Print1Click() {
         msg::error(QStringLiteral("Error: the document could not be printed!"));
 }
 
-void PrintCommands::PrintAll1Click() {
+void PrintCommands::printAll() {
     QPrintDialog dialog(m_printer.get(), m_host.window());
     dialog.setWindowTitle(QStringLiteral("Print All"));
     if (dialog.exec() != QDialog::Accepted) return;
-    QList<TFilePage*> pages;
+    QList<DocumentPage*> pages;
     DocumentSet& docs = m_host.documents();
     for (int i = 0; i < docs.count(); ++i) pages << docs.page(i);
     if (!printPages(*m_printer, pages, false))
         msg::error(QStringLiteral("Error: the documents could not be printed!"));
 }
 
-void PrintCommands::printWithoutDialog(TFilePage* page) {
+void PrintCommands::printWithoutDialog(DocumentPage* page) {
     if (!page || page->textLength() == 0) return;
     if (!printPages(*m_printer, {page}, false))
         msg::error(QStringLiteral("Error: the document could not be printed!"));

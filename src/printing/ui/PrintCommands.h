@@ -2,12 +2,12 @@
 // Printer Setup, Print and Print All of the File menu.
 #include <memory>
 
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 
 namespace sj {
 
 class DocumentPrinter;
-class TFilePage;
+class DocumentPage;
 
 class PrintCommands : public CommandGroup {
     Q_OBJECT
@@ -17,14 +17,14 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void PrinterSetup1Click();
-    void Print1Click();
-    void PrintAll1Click();
+    void printerSetup();
+    void printDocument();
+    void printAll();
     // The command line's print request: the page on the current printer, no dialog.
-    void printWithoutDialog(TFilePage* page);
+    void printWithoutDialog(DocumentPage* page);
 
     // Prints the pages, each starting on a new sheet; false when nothing was printed.
-    static bool printPages(DocumentPrinter& printer, const QList<TFilePage*>& pages, bool selectionOnly);
+    static bool printPages(DocumentPrinter& printer, const QList<DocumentPage*>& pages, bool selectionOnly);
 
 private:
     std::unique_ptr<DocumentPrinter> m_printer;

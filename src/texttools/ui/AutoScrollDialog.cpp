@@ -1,4 +1,5 @@
 #include "texttools/ui/AutoScrollDialog.h"
+#include "config/WindowKeys.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -9,9 +10,9 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "shell/ui/InputBoxMaster.h"
-#include "shell/ui/KixEdit.h"
-#include "shell/ui/KixRichEdit.h"
+#include "document/ui/EditorView.h"
+#include "widgets/ui/InputFieldGroup.h"
+#include "widgets/ui/LineField.h"
 
 namespace sj {
 
@@ -30,19 +31,20 @@ QToolButton* speedButton(QWidget* parent, const QString& text, const QString& ti
 
 }  // namespace
 
-TfrmAutoScroll::TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent)
+AutoScrollDialog::AutoScrollDialog(EditorView& editor, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
-      TProForm(this),
+      PlacementWindow(this),
       m_editor(editor),
       m_state(static_cast<std::size_t>(std::max(0, editor.displayLineCount())),
               static_cast<std::size_t>(
                   std::max<long>(0, editor.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE))),
               static_cast<std::size_t>(
                   std::max<long>(1, editor.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN)))) {
+    KeyPrefix = windowkeys::kAutoScrollDialog;
     setWindowTitle(QStringLiteral("Auto Scroll"));
     PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
-    new TInputBoxMaster(this);
+    new InputFieldGroup(this);
     btnQuit = speedButton(this, QStringLiteral("Quit"), QStringLiteral("Quit auto-scroll"),
                           QStyle::SP_DialogCloseButton);
     btnRewind = speedButton(this, QStringLiteral("Rewind"), QStringLiteral("Scroll back"),
@@ -61,7 +63,7 @@ TfrmAutoScroll::TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent)
     group->setExclusive(true);
     btnPause->setChecked(true);
 
-    edtSpeed = new TKixEdit(this);
+    edtSpeed = new LineField(this);
     edtSpeed->setObjectName(QStringLiteral("edtSpeed"));
     edtSpeed->setToolTip(QStringLiteral("Set scroll speed (in characters per second)"));
     edtSpeed->setMaxLength(5);
@@ -77,26 +79,26 @@ TfrmAutoScroll::TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent)
           static_cast<QWidget*>(edtSpeed)})
         row->addWidget(w);
 
-    connect(btnQuit, &QToolButton::clicked, this, &TfrmAutoScroll::Quit);
-    connect(btnPlay, &QToolButton::clicked, this, &TfrmAutoScroll::Play);
-    connect(btnPause, &QToolButton::clicked, this, &TfrmAutoScroll::Pause);
-    connect(btnRewind, &QToolButton::clicked, this, &TfrmAutoScroll::Rewind);
-    connect(btnForward, &QToolButton::clicked, this, &TfrmAutoScroll::Forward);
-    connect(edtSpeed, &QLineEdit::textEdited, this, &TfrmAutoScroll::Pause);
-    connect(&m_timer, &QTimer::timeout, this, &TfrmAutoScroll::timerTick);
+    connect(btnQuit, &QToolButton::clicked, this, &AutoScrollDialog::Quit);
+    connect(btnPlay, &QToolButton::clicked, this, &AutoScrollDialog::Play);
+    connect(btnPause, &QToolButton::clicked, this, &AutoScrollDialog::Pause);
+    connect(btnRewind, &QToolButton::clicked, this, &AutoScrollDialog::Rewind);
+    connect(btnForward, &QToolButton::clicked, this, &AutoScrollDialog::Forward);
+    connect(edtSpeed, &QLineEdit::textEdited, this, &AutoScrollDialog::Pause);
+    connect(&m_timer, &QTimer::timeout, this, &AutoScrollDialog::timerTick);
     setSpeed(AutoScroll::kDefaultSpeed);
 }
 
-void TfrmAutoScroll::setSpeed(std::uint16_t speed) {
+void AutoScrollDialog::setSpeed(std::uint16_t speed) {
     m_state.setSpeed(speed);
     edtSpeed->setText(QString::number(speed));
 }
 
-void TfrmAutoScroll::scrollLines(long lines) {
+void AutoScrollDialog::scrollLines(long lines) {
     m_editor.SendScintilla(QsciScintillaBase::SCI_LINESCROLL, 0UL, lines);
 }
 
-void TfrmAutoScroll::setInterval() {
+void AutoScrollDialog::setInterval() {
     const std::size_t line = m_state.currentLine();
     const std::string text = line >= 1 && line <= m_state.lineCount()
                                  ? m_editor.displayLineText(static_cast<int>(line - 1))
@@ -110,12 +112,12 @@ void TfrmAutoScroll::setInterval() {
     if (m_state.playing()) m_timer.start();
 }
 
-void TfrmAutoScroll::showPaused() {
+void AutoScrollDialog::showPaused() {
     m_timer.stop();
     btnPause->setChecked(true);
 }
 
-void TfrmAutoScroll::timerTick() {
+void AutoScrollDialog::timerTick() {
     if (!m_state.playing()) return;
     const AutoScroll::Tick t = m_state.tick();
     if (t.scrollDown) scrollLines(1);
@@ -127,7 +129,7 @@ void TfrmAutoScroll::timerTick() {
     setInterval();
 }
 
-void TfrmAutoScroll::Play() {
+void AutoScrollDialog::Play() {
     m_timer.stop();
     edtSpeed->selectAll();
     m_state.play(edtSpeed->text().toStdString());
@@ -135,29 +137,29 @@ void TfrmAutoScroll::Play() {
     setInterval();
 }
 
-void TfrmAutoScroll::Pause() {
+void AutoScrollDialog::Pause() {
     m_state.pause();
     showPaused();
 }
 
-void TfrmAutoScroll::Quit() {
+void AutoScrollDialog::Quit() {
     Pause();
     accept();
 }
 
-void TfrmAutoScroll::Rewind() {
+void AutoScrollDialog::Rewind() {
     const std::size_t n = m_state.rewind();
     if (n > 0) scrollLines(-static_cast<long>(n));
     showPaused();
 }
 
-void TfrmAutoScroll::Forward() {
+void AutoScrollDialog::Forward() {
     const std::size_t n = m_state.forward();
     if (n > 0) scrollLines(static_cast<long>(n));
     showPaused();
 }
 
-bool TfrmAutoScroll::eventFilter(QObject* watched, QEvent* e) {
+bool AutoScrollDialog::eventFilter(QObject* watched, QEvent* e) {
     if (watched != edtSpeed || e->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, e);
     auto* k = static_cast<QKeyEvent*>(e);
     const bool plain = (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -1,24 +1,24 @@
 #pragma once
-// `TfrmAutoScroll`: scrolls a document line by line at reading speed.
+// `AutoScrollDialog`: scrolls a document line by line at reading speed.
 #include <QDialog>
 #include <QTimer>
 
 #include <cstdint>
 
-#include "shell/ui/KixEdit.h"
-#include "shell/ui/ProForm.h"
 #include "texttools/AutoScroll.h"
+#include "widgets/ui/LineField.h"
+#include "widgets/ui/PlacementWindow.h"
 
 class QToolButton;
 
 namespace sj {
 
-class TKixRichEdit;
+class EditorView;
 
-class TfrmAutoScroll : public QDialog, public TProForm {
+class AutoScrollDialog : public QDialog, public PlacementWindow {
     Q_OBJECT
 public:
-    TfrmAutoScroll(TKixRichEdit& editor, QWidget* parent = nullptr);
+    AutoScrollDialog(EditorView& editor, QWidget* parent = nullptr);
 
     void setSpeed(std::uint16_t speed);
     std::uint16_t speed() const { return m_state.speed(); }
@@ -34,7 +34,7 @@ public:
     void timerTick();
 
     QToolButton *btnQuit, *btnPlay, *btnPause, *btnForward, *btnRewind;
-    TKixEdit* edtSpeed;
+    LineField* edtSpeed;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -44,7 +44,7 @@ private:
     void setInterval();
     void showPaused();
 
-    TKixRichEdit& m_editor;
+    EditorView& m_editor;
     AutoScroll m_state;
     QTimer m_timer;
 };

@@ -2,9 +2,9 @@
 
 #include <QMenu>
 
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "document/ui/DocumentPage.h"
 #include "texttools/ui/ConvertApply.h"
 
 namespace sj {
@@ -46,14 +46,14 @@ void CaseCommandGroup::addToMenus(MenuSet& menus) {
 }
 
 void CaseCommandGroup::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     const bool on = page && !page->isReadOnly() && !m_host.documents().browseMode && page->hasSelection();
     for (const Items* it : {&m_main, &m_context})
         for (QAction* a : {it->invert, it->upper, it->lower, it->capitalize}) a->setEnabled(on);
 }
 
 void CaseCommandGroup::ChangeSelCase(CaseChange mode) {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     if (!page || page->isReadOnly() || m_host.documents().browseMode) return;
     const auto change = sj::ChangeSelCase(page->textView(), static_cast<std::size_t>(page->selStart()),
                                           static_cast<std::size_t>(page->selLength()), mode);

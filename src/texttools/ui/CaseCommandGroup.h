@@ -1,6 +1,6 @@
 #pragma once
 // Convert > Change Case and the editor's Change Case submenu.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 #include "texttools/CaseCommands.h"
 
 namespace sj {

@@ -1,10 +1,10 @@
 #include "texttools/ui/ConvertApply.h"
 
-#include "shell/ui/KixRichEdit.h"
+#include "document/ui/EditorView.h"
 
 namespace sj {
 
-void applyTextChange(TKixRichEdit& page, const TextChange& change) {
+void applyTextChange(EditorView& page, const TextChange& change) {
     if (change.replaces)
         page.replaceRange(static_cast<Pos>(change.start), static_cast<Pos>(change.length),
                           change.replacement);

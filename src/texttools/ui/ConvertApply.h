@@ -5,8 +5,8 @@
 
 namespace sj {
 
-class TKixRichEdit;
+class EditorView;
 
-void applyTextChange(TKixRichEdit& page, const TextChange& change);
+void applyTextChange(EditorView& page, const TextChange& change);
 
 }  // namespace sj

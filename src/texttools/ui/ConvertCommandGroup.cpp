@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "document/ui/DocumentPage.h"
 #include "texttools/CharsetCommands.h"
 #include "texttools/ui/ConvertApply.h"
 
@@ -20,7 +20,7 @@ ConvertCommandGroup::ConvertCommandGroup(AppHost& host) : CommandGroup(host) {
                            QLatin1Char('|') + QString::fromLatin1(kConvertTextHint));
     connect(m_singleSpace, &QAction::triggered, this, [this] { ConvertSpaces(SpaceMode::SingleSpace); });
     connect(m_singleTab, &QAction::triggered, this, [this] { ConvertSpaces(SpaceMode::SingleTab); });
-    connect(m_convertText, &QAction::triggered, this, &ConvertCommandGroup::ConvertText1Click);
+    connect(m_convertText, &QAction::triggered, this, &ConvertCommandGroup::convertText);
 }
 
 void ConvertCommandGroup::addToMenus(MenuSet& menus) {
@@ -35,7 +35,7 @@ void ConvertCommandGroup::addToMenus(MenuSet& menus) {
 }
 
 void ConvertCommandGroup::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     const bool writable = page && !page->isReadOnly() && !m_host.documents().browseMode;
     const bool hasLine = page && page->textLength() > 0;
     m_singleSpace->setEnabled(writable && hasLine);
@@ -45,20 +45,20 @@ void ConvertCommandGroup::updateEnabled() {
 }
 
 void ConvertCommandGroup::ConvertSpaces(SpaceMode mode) {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     if (!page || page->isReadOnly() || m_host.documents().browseMode) return;
     const auto change = sj::ConvertSpaces(page->textView(), static_cast<std::size_t>(page->selStart()),
                                           static_cast<std::size_t>(page->selLength()), mode);
     if (change) applyTextChange(*page, *change);
 }
 
-void ConvertCommandGroup::ConvertText1Click() {
-    TFilePage* page = m_host.currentPage();
+void ConvertCommandGroup::convertText() {
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CharsetConversion conv =
-        sj::ConvertText1Click(page->textView(), page->oem(), static_cast<std::size_t>(page->selStart()),
-                              static_cast<std::size_t>(page->selLength()), page->isModified());
+        sj::convertText(page->textView(), page->oem(), static_cast<std::size_t>(page->selStart()),
+                        static_cast<std::size_t>(page->selLength()), page->isModified());
     // A read-only document changes its character set too: the flag decides how it is saved.
     const bool wasReadOnly = page->isReadOnly();
     page->setReadOnly(false);

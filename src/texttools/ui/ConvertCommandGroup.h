@@ -1,6 +1,6 @@
 #pragma once
 // Convert > Spaces (Single Space, Single Tab) and Convert to Ascii / Ansi Text.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 #include "texttools/SpacingCommands.h"
 
 namespace sj {
@@ -13,7 +13,7 @@ public:
     void updateEnabled() override;
 
     void ConvertSpaces(SpaceMode mode);
-    void ConvertText1Click();
+    void convertText();
 
 private:
     QAction *m_singleSpace, *m_singleTab, *m_convertText;

@@ -2,11 +2,11 @@
 
 #include <QMenu>
 
-#include "shell/Options.h"
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/LocaleDates.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "document/ui/LocaleDates.h"
 #include "texttools/InsertCommands.h"
 #include "texttools/ui/ConvertApply.h"
 
@@ -21,7 +21,7 @@ DateStampCommandGroup::DateStampCommandGroup(AppHost& host) : CommandGroup(host)
                          QStringLiteral("|Insert a page break (starts a new page when printing)"));
     connect(m_insertDate, &QAction::triggered, this, &DateStampCommandGroup::SBPasteTimeClick);
     connect(m_insertDate2, &QAction::triggered, this, &DateStampCommandGroup::SBPasteTimeClick);
-    connect(m_pageBreak, &QAction::triggered, this, &DateStampCommandGroup::InsertPageBreak1Click);
+    connect(m_pageBreak, &QAction::triggered, this, &DateStampCommandGroup::insertFormFeed);
 }
 
 void DateStampCommandGroup::addToMenus(MenuSet& menus) {
@@ -34,13 +34,13 @@ void DateStampCommandGroup::addToMenus(MenuSet& menus) {
 }
 
 void DateStampCommandGroup::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     const bool writable = page && !page->isReadOnly() && !m_host.documents().browseMode;
     for (QAction* a : {m_insertDate, m_insertDate2, m_pageBreak}) a->setEnabled(writable);
 }
 
 void DateStampCommandGroup::SBPasteTimeClick() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     const bool readOnly = page->isReadOnly() || m_host.documents().browseMode;
     const std::string stamp = currentDateStamp(m_host.options().dateFilter);
@@ -51,12 +51,12 @@ void DateStampCommandGroup::SBPasteTimeClick() {
     }
 }
 
-void DateStampCommandGroup::InsertPageBreak1Click() {
-    TFilePage* page = m_host.currentPage();
+void DateStampCommandGroup::insertFormFeed() {
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     const bool readOnly = page->isReadOnly() || m_host.documents().browseMode;
-    if (const auto change = sj::InsertPageBreak1Click(page->textView(),
-                                                      static_cast<std::size_t>(page->selStart()), readOnly)) {
+    if (const auto change =
+            sj::insertFormFeed(page->textView(), static_cast<std::size_t>(page->selStart()), readOnly)) {
         applyTextChange(*page, *change);
         page->ensureCursorVisible();
     }

@@ -1,6 +1,6 @@
 #pragma once
 // Document > Insert Date/Time and Insert Page Break.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 
 namespace sj {
 
@@ -12,7 +12,7 @@ public:
     void updateEnabled() override;
 
     void SBPasteTimeClick();
-    void InsertPageBreak1Click();
+    void insertFormFeed();
 
 private:
     QAction *m_insertDate, *m_insertDate2, *m_pageBreak;

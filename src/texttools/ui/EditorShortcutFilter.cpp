@@ -4,14 +4,14 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "document/ui/DocumentPage.h"
 
 namespace sj {
 
 EditorShortcutFilter::EditorShortcutFilter(AppHost& host, QObject* parent) : QObject(parent), m_host(host) {
-    auto watch = [this](TFilePage* page) {
+    auto watch = [this](DocumentPage* page) {
         if (page) page->installEventFilter(this);
     };
     watch(host.currentPage());

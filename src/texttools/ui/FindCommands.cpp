@@ -4,17 +4,17 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/FrmProcessInfo.h"
-#include "shell/ui/FrmQuery.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/MessageBoxes.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
+#include "document/ui/DocumentPage.h"
 #include "texttools/JumpToLine.h"
-#include "texttools/ui/FindComponent.h"
-#include "texttools/ui/ReplComponent.h"
-#include "texttools/ui/ReplDialog.h"
+#include "texttools/ui/FindController.h"
+#include "texttools/ui/ReplaceController.h"
+#include "texttools/ui/ReplaceDialog.h"
+#include "widgets/ui/InputQueryDialog.h"
+#include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/ProgressWindow.h"
 
 namespace sj {
 
@@ -26,9 +26,9 @@ QString q(const std::string& s) {
 
 FindCommands::FindCommands(AppHost& host) : CommandGroup(host), m_docs(host.documents()) {
     m_engine.replaceSettings().canSearchAll = true;
-    m_dlgFind = new TEnhFind(m_engine.findSettings(), host.window());
+    m_dlgFind = new FindController(m_engine.findSettings(), host.window());
     m_dlgFind->setParent(this);
-    m_dlgReplace = new TEnhRepl(m_engine.replaceSettings(), host.window());
+    m_dlgReplace = new ReplaceController(m_engine.replaceSettings(), host.window());
     m_dlgReplace->setParent(this);
 
     const QString findHint = QStringLiteral("|Search for text in open documents");
@@ -45,28 +45,28 @@ FindCommands::FindCommands(AppHost& host) : CommandGroup(host), m_docs(host.docu
     Replace1 = action(QStringLiteral("&Replace..."), {}, replaceHint);
     JumptoLine1 =
         action(QStringLiteral("&Jump to Line..."), {}, QStringLiteral("|Jump to specified line number"));
-    for (QAction* a : {Find2, Find1}) connect(a, &QAction::triggered, this, &FindCommands::Find1Click);
+    for (QAction* a : {Find2, Find1}) connect(a, &QAction::triggered, this, &FindCommands::startFind);
     for (QAction* a : {SearchAgain1, FindAgain1})
-        connect(a, &QAction::triggered, this, &FindCommands::FindAgain1Click);
-    connect(SearchAgainReverse1, &QAction::triggered, this, &FindCommands::SearchAgainReverse1Click);
+        connect(a, &QAction::triggered, this, &FindCommands::findAgain);
+    connect(SearchAgainReverse1, &QAction::triggered, this, &FindCommands::findAgainReverse);
     for (QAction* a : {Replace2, Replace1})
-        connect(a, &QAction::triggered, this, &FindCommands::Replace1Click);
+        connect(a, &QAction::triggered, this, &FindCommands::startReplace);
     connect(JumptoLine1, &QAction::triggered, this, &FindCommands::PCaretPosDblClick);
 
-    connect(m_dlgFind, &TEnhFind::find, this, &FindCommands::dlgFindFind);
-    connect(m_dlgFind, &TEnhFind::gotoStart, this, &FindCommands::dlgGotoStart);
-    connect(m_dlgFind, &TEnhFind::closed, this, &FindCommands::updateEnabled);
-    connect(m_dlgReplace, &TEnhRepl::find, this, &FindCommands::dlgReplaceFind);
-    connect(m_dlgReplace, &TEnhRepl::gotoStart, this, &FindCommands::dlgGotoStart);
-    connect(m_dlgReplace, &TEnhRepl::closed, this, &FindCommands::updateEnabled);
-    connect(m_dlgReplace, &TEnhRepl::replaceCheck, this, &FindCommands::dlgReplaceReplaceCheck);
-    connect(m_dlgReplace, &TEnhRepl::replace, this, &FindCommands::dlgReplaceReplace);
-    connect(m_dlgReplace, &TEnhRepl::replaceAll, this, &FindCommands::dlgReplaceReplaceAll);
+    connect(m_dlgFind, &FindController::find, this, &FindCommands::dlgFindFind);
+    connect(m_dlgFind, &FindController::gotoStart, this, &FindCommands::dlgGotoStart);
+    connect(m_dlgFind, &FindController::closed, this, &FindCommands::updateEnabled);
+    connect(m_dlgReplace, &ReplaceController::find, this, &FindCommands::dlgReplaceFind);
+    connect(m_dlgReplace, &ReplaceController::gotoStart, this, &FindCommands::dlgGotoStart);
+    connect(m_dlgReplace, &ReplaceController::closed, this, &FindCommands::updateEnabled);
+    connect(m_dlgReplace, &ReplaceController::replaceCheck, this, &FindCommands::dlgReplaceReplaceCheck);
+    connect(m_dlgReplace, &ReplaceController::replace, this, &FindCommands::dlgReplaceReplace);
+    connect(m_dlgReplace, &ReplaceController::replaceAll, this, &FindCommands::dlgReplaceReplaceAll);
     // Typing into an empty page must make Find available at once.
     connect(&host.documents(), &DocumentSet::pageEdited, this, &FindCommands::updateEnabled);
     connect(&host.documents(), &DocumentSet::currentChanged, this, &FindCommands::updateEnabled);
 
-    if (auto* main = dynamic_cast<TQVA_FrmNotepad*>(host.window()))
+    if (auto* main = dynamic_cast<MainWindow*>(host.window()))
         main->onJumpToLine = [this] { PCaretPosDblClick(); };
     updateEnabled();
 }
@@ -102,7 +102,7 @@ void FindCommands::updateEnabled() {
     const bool replace = FindEngine::replaceEnabled(m_docs);
     Replace2->setEnabled(replace);
     Replace1->setEnabled(replace);
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     JumptoLine1->setEnabled(page && page->displayLineCount() > 0);
 }
 
@@ -112,11 +112,11 @@ void FindCommands::report(const FindOutcome& outcome) {
     updateEnabled();
 }
 
-void FindCommands::Find1Click() {
-    TFilePage* page = m_host.currentPage();
+void FindCommands::startFind() {
+    DocumentPage* page = m_host.currentPage();
     if (!page || !FindEngine::findEnabled(m_docs)) return;
     if (m_dlgReplace->isOpen()) m_dlgReplace->close();
-    const DialogCommand cmd = m_engine.Find1Click(m_docs, m_dlgFind->isOpen(), page->overwrite());
+    const DialogCommand cmd = m_engine.startFind(m_docs, m_dlgFind->isOpen(), page->overwrite());
     if (cmd.focusFindNextOnly) {
         m_dlgFind->focusFindNext();
         return;
@@ -127,11 +127,11 @@ void FindCommands::Find1Click() {
         m_dlgFind->openModeless();
 }
 
-void FindCommands::Replace1Click() {
-    TFilePage* page = m_host.currentPage();
+void FindCommands::startReplace() {
+    DocumentPage* page = m_host.currentPage();
     if (!page || !FindEngine::replaceEnabled(m_docs)) return;
     if (m_dlgFind->isOpen()) m_dlgFind->close();
-    const DialogCommand cmd = m_engine.Replace1Click(m_docs, m_dlgReplace->isOpen(), page->overwrite());
+    const DialogCommand cmd = m_engine.startReplace(m_docs, m_dlgReplace->isOpen(), page->overwrite());
     if (cmd.focusFindNextOnly) {
         m_dlgReplace->focusFindNext();
         return;
@@ -150,16 +150,16 @@ void FindCommands::dlgFindFind() {
     report(m_engine.dlgFindFind(m_docs));
 }
 
-void FindCommands::FindAgain1Click() {
+void FindCommands::findAgain() {
     if (!m_engine.searchAgainEnabled(m_docs)) return;
-    report(m_engine.FindAgain1Click(m_docs));
+    report(m_engine.findAgain(m_docs));
 }
 
-void FindCommands::SearchAgainReverse1Click() {
+void FindCommands::findAgainReverse() {
     if (!m_engine.searchAgainReverseEnabled(m_docs)) return;
-    report(m_engine.SearchAgainReverse1Click(m_docs));
+    report(m_engine.findAgainReverse(m_docs));
     // An open dialog shows the direction now in force.
-    if (TfrmSearch* w =
+    if (FindDialog* w =
             m_engine.lastDialog() == LastDialog::Replace ? m_dlgReplace->window() : m_dlgFind->window()) {
         const bool down = m_engine.lastSettings().options.down();
         w->rbDown->setChecked(down);
@@ -173,7 +173,7 @@ void FindCommands::dlgReplaceFind() {
 }
 
 void FindCommands::dlgReplaceReplaceCheck() {
-    TfrmReplace* w = m_dlgReplace->replaceWindow();
+    ReplaceDialog* w = m_dlgReplace->replaceWindow();
     if (!w) return;
     const bool ok = m_replaceEngine.dlgReplaceReplaceCheck(m_docs);
     w->setReplaceEnabled(ok);
@@ -185,7 +185,7 @@ void FindCommands::dlgReplaceReplace() {
     if (!step.replace.message.empty()) msg::info(q(step.replace.message), step.replace.beep);
     m_host.refreshStatus();
     updateEnabled();
-    if (TfrmReplace* w = m_dlgReplace->replaceWindow()) {
+    if (ReplaceDialog* w = m_dlgReplace->replaceWindow()) {
         w->setReplaceEnabled(step.nextFound);
         if (!step.nextFound) w->focusFindNext();
     }
@@ -195,7 +195,7 @@ bool FindCommands::replaceAllProgress(std::size_t done, std::size_t total) {
     if (total < progressThreshold) return true;
     if (!m_progressOpen) {
         if (!m_progress) {
-            m_progress = new TfrmProcessInfo(m_host.window());
+            m_progress = new ProgressWindow(m_host.window());
             // Nothing may edit the documents while their text is being read.
             m_progress->setWindowModality(Qt::ApplicationModal);
         }
@@ -218,7 +218,7 @@ void FindCommands::dlgReplaceReplaceAll() {
     }
     QApplication::restoreOverrideCursor();
     m_dlgReplace->setReplacingAll(false);
-    TfrmReplace* w = m_dlgReplace->replaceWindow();
+    ReplaceDialog* w = m_dlgReplace->replaceWindow();
     if (w) w->setHint(q(out.hint));
     if (!out.message.empty()) msg::info(q(out.message), out.beep);
     m_host.refreshStatus();
@@ -230,7 +230,7 @@ void FindCommands::dlgReplaceReplaceAll() {
 }
 
 void FindCommands::dlgGotoStart(bool up) {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     if (up)
         page->caretToEnd();
@@ -241,12 +241,12 @@ void FindCommands::dlgGotoStart(bool up) {
 }
 
 void FindCommands::PCaretPosDblClick() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     const int lineCount = page->displayLineCount();
     if (lineCount <= 0) return;
     const int current = page->caretLineAndColumn().first;
-    TfrmQuery::Request request;
+    InputQueryDialog::Request request;
     request.caption = QString::fromLatin1(jumptoline::kCaption);
     request.label = q(jumptoline::prompt(static_cast<std::size_t>(lineCount)));
     request.clientWidth = jumptoline::kClientWidth;
@@ -254,7 +254,7 @@ void FindCommands::PCaretPosDblClick() {
     request.defaultText = QString::number(current);
     request.acceptedChars = QStringLiteral("0123456789");
     QString text;
-    if (!TfrmQuery::query(request, text, m_host.window())) return;
+    if (!InputQueryDialog::query(request, text, m_host.window())) return;
     const auto line = jumptoline::target(text.toStdString(), static_cast<std::size_t>(lineCount),
                                          static_cast<std::size_t>(current));
     if (!line) return;

@@ -1,16 +1,16 @@
 #pragma once
 // The Search menu: Find, Search Again, Search Again Reverse, Replace and Jump
 // to Line, and the main window's answers to the find and replace dialogs.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 #include "texttools/FindEngine.h"
 #include "texttools/ReplaceEngine.h"
 #include "texttools/ui/FindPageDocument.h"
 
 namespace sj {
 
-class TEnhFind;
-class TEnhRepl;
-class TfrmProcessInfo;
+class FindController;
+class ReplaceController;
+class ProgressWindow;
 
 class FindCommands : public CommandGroup {
     Q_OBJECT
@@ -20,10 +20,10 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void Find1Click();
-    void FindAgain1Click();
-    void SearchAgainReverse1Click();
-    void Replace1Click();
+    void startFind();
+    void findAgain();
+    void findAgainReverse();
+    void startReplace();
     void dlgFindFind();
     void dlgReplaceFind();
     void dlgReplaceReplaceCheck();
@@ -34,8 +34,8 @@ public:
     void PCaretPosDblClick();
 
     FindEngine& engine() { return m_engine; }
-    TEnhFind& dlgFind() { return *m_dlgFind; }
-    TEnhRepl& dlgReplace() { return *m_dlgReplace; }
+    FindController& dlgFind() { return *m_dlgFind; }
+    ReplaceController& dlgReplace() { return *m_dlgReplace; }
     // Replace All opens its progress window from this many bytes on.
     std::size_t progressThreshold = 4 * 1024 * 1024;
     QAction *Find2, *SearchAgain1, *SearchAgainReverse1, *Replace2, *JumptoLine1;
@@ -47,9 +47,9 @@ private:
     FindPageSet m_docs;
     FindEngine m_engine;
     ReplaceEngine m_replaceEngine{m_engine};
-    TEnhFind* m_dlgFind;
-    TEnhRepl* m_dlgReplace;
-    TfrmProcessInfo* m_progress = nullptr;
+    FindController* m_dlgFind;
+    ReplaceController* m_dlgReplace;
+    ProgressWindow* m_progress = nullptr;
     bool m_progressOpen = false;
     QAction *Find1, *FindAgain1, *Replace1;
 };

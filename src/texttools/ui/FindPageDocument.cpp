@@ -1,7 +1,7 @@
 #include "texttools/ui/FindPageDocument.h"
 
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
+#include "app/ui/DocumentSet.h"
+#include "document/ui/DocumentPage.h"
 
 namespace sj {
 
@@ -39,7 +39,7 @@ std::size_t FindPageSet::currentIndex() const {
 }
 
 FindDocument& FindPageSet::document(std::size_t index) {
-    TFilePage* page = m_docs.page(static_cast<int>(index));
+    DocumentPage* page = m_docs.page(static_cast<int>(index));
     if (m_adapters.size() <= index) m_adapters.resize(index + 1);
     if (!m_adapters[index] || m_adapters[index]->page() != page)
         m_adapters[index] = std::make_unique<FindPageDocument>(page);

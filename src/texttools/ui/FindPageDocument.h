@@ -8,11 +8,11 @@
 namespace sj {
 
 class DocumentSet;
-class TFilePage;
+class DocumentPage;
 
 class FindPageDocument : public FindDocument {
 public:
-    explicit FindPageDocument(TFilePage* page) : m_page(page) {}
+    explicit FindPageDocument(DocumentPage* page) : m_page(page) {}
 
     std::string_view text() const override;
     std::size_t selectionStart() const override;
@@ -21,10 +21,10 @@ public:
     bool readOnly() const override;
     void replaceRange(std::size_t pos, std::size_t length, std::string_view with) override;
 
-    TFilePage* page() const { return m_page; }
+    DocumentPage* page() const { return m_page; }
 
 private:
-    TFilePage* m_page;
+    DocumentPage* m_page;
 };
 
 // The pages in tab order. Adapters are made on demand, so the set always

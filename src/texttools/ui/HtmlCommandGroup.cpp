@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "document/ui/DocumentPage.h"
 #include "texttools/HtmlEntities.h"
 #include "texttools/HtmlStrip.h"
 #include "texttools/ui/ConvertApply.h"
@@ -17,8 +17,8 @@ HtmlCommandGroup::HtmlCommandGroup(AppHost& host) : CommandGroup(host) {
                      QStringLiteral("|Remove HTML tags from selected text or current document"));
     m_toHtml = action(QStringLiteral("Characters to HTML"), {},
                       QStringLiteral("|Convert extended characters to the corresponding HTML syntax"));
-    connect(m_strip, &QAction::triggered, this, &HtmlCommandGroup::StripHTMLTags1Click);
-    connect(m_toHtml, &QAction::triggered, this, &HtmlCommandGroup::CharacterstoHTML1Click);
+    connect(m_strip, &QAction::triggered, this, &HtmlCommandGroup::stripHtmlInSelection);
+    connect(m_toHtml, &QAction::triggered, this, &HtmlCommandGroup::htmlEncodeSelection);
 }
 
 void HtmlCommandGroup::addToMenus(MenuSet& menus) {
@@ -30,19 +30,19 @@ void HtmlCommandGroup::addToMenus(MenuSet& menus) {
 }
 
 void HtmlCommandGroup::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     const bool on = page && !page->isReadOnly() && !m_host.documents().browseMode && page->textLength() > 0;
     m_strip->setEnabled(on);
     m_toHtml->setEnabled(on);
 }
 
-void HtmlCommandGroup::StripHTMLTags1Click() {
-    TFilePage* page = m_host.currentPage();
+void HtmlCommandGroup::stripHtmlInSelection() {
+    DocumentPage* page = m_host.currentPage();
     if (!page || page->isReadOnly() || m_host.documents().browseMode) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto result =
-        sj::StripHTMLTags1Click(page->textView(), static_cast<std::size_t>(page->selStart()),
-                                static_cast<std::size_t>(page->selLength()), page->wordWrap());
+        sj::stripHtmlInSelection(page->textView(), static_cast<std::size_t>(page->selStart()),
+                                 static_cast<std::size_t>(page->selLength()), page->wordWrap());
     if (result) {
         if (result->switchWordWrapOn) {
             page->setWordWrap(true);
@@ -54,13 +54,13 @@ void HtmlCommandGroup::StripHTMLTags1Click() {
     m_host.refreshStatus();
 }
 
-void HtmlCommandGroup::CharacterstoHTML1Click() {
-    TFilePage* page = m_host.currentPage();
+void HtmlCommandGroup::htmlEncodeSelection() {
+    DocumentPage* page = m_host.currentPage();
     if (!page || page->isReadOnly() || m_host.documents().browseMode) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     applyTextChange(*page,
-                    sj::CharacterstoHTML1Click(page->textView(), static_cast<std::size_t>(page->selStart()),
-                                               static_cast<std::size_t>(page->selLength())));
+                    sj::htmlEncodeSelection(page->textView(), static_cast<std::size_t>(page->selStart()),
+                                            static_cast<std::size_t>(page->selLength())));
     QApplication::restoreOverrideCursor();
 }
 

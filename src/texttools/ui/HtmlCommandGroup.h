@@ -1,6 +1,6 @@
 #pragma once
 // Strip HTML Tags and Characters to HTML.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 
 namespace sj {
 
@@ -11,8 +11,8 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void StripHTMLTags1Click();
-    void CharacterstoHTML1Click();
+    void stripHtmlInSelection();
+    void htmlEncodeSelection();
 
 private:
     QAction *m_strip, *m_toHtml;

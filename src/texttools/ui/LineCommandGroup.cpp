@@ -7,16 +7,16 @@
 
 #include <new>
 
-#include "shell/Options.h"
-#include "shell/ui/AppHost.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MessageBoxes.h"
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
 #include "text/Collation.h"
 #include "texttools/LineMenus.h"
 #include "texttools/LineWorkers.h"
 #include "texttools/ui/EditorShortcutFilter.h"
 #include "texttools/ui/LinePageEditor.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 
@@ -24,7 +24,7 @@ LineCommandGroup::LineCommandGroup(AppHost& host) : CommandGroup(host) {
     m_main = makeItems(true);
     m_context = makeItems(false);
     m_deleteLine = action(QStringLiteral("Delete Line"), QKeySequence(Qt::CTRL | Qt::Key_Y), {});
-    connect(m_deleteLine, &QAction::triggered, this, &LineCommandGroup::DeleteLine1Click);
+    connect(m_deleteLine, &QAction::triggered, this, &LineCommandGroup::deleteCurrentLine);
     new EditorShortcutFilter(host, this);
 }
 
@@ -59,7 +59,7 @@ LineCommandGroup::Items LineCommandGroup::makeItems(bool mainMenu) {
     for (const auto& [a, act] : shared)
         connect(a, &QAction::triggered, this, [this, act] { ProcessLines(act); });
     connect(it.join, &QAction::triggered, this, &LineCommandGroup::MakeParagraph);
-    connect(it.split, &QAction::triggered, this, &LineCommandGroup::SplitLines1Click);
+    connect(it.split, &QAction::triggered, this, &LineCommandGroup::splitLongLines);
     return it;
 }
 
@@ -78,7 +78,7 @@ void LineCommandGroup::addToMenus(MenuSet& menus) {
 }
 
 void LineCommandGroup::updateEnabled() {
-    TFilePage* page = m_host.currentPage();
+    DocumentPage* page = m_host.currentPage();
     LineMenuState mainState, contextState;
     bool deleteLine = false;
     if (page) {
@@ -103,8 +103,8 @@ void LineCommandGroup::updateEnabled() {
     m_deleteLine->setEnabled(deleteLine);
 }
 
-TFilePage* LineCommandGroup::writablePage() {
-    TFilePage* page = m_host.currentPage();
+DocumentPage* LineCommandGroup::writablePage() {
+    DocumentPage* page = m_host.currentPage();
     // Shortcuts reach the handlers without the menu's enabling, so the guard is repeated here.
     if (!page || page->isReadOnly() || m_host.documents().browseMode) return nullptr;
     return page;
@@ -117,7 +117,7 @@ const LocaleCollator& LineCommandGroup::collator() {
 }
 
 void LineCommandGroup::ProcessLines(LineAction action) {
-    TFilePage* page = writablePage();
+    DocumentPage* page = writablePage();
     if (!page) return;
     LinePageEditor editor(*page);
     LineOptions options;
@@ -138,13 +138,13 @@ void LineCommandGroup::ProcessLines(LineAction action) {
 }
 
 void LineCommandGroup::MakeParagraph() {
-    if (TFilePage* page = writablePage()) {
+    if (DocumentPage* page = writablePage()) {
         LinePageEditor editor(*page);
         sj::MakeParagraph(editor);
     }
 }
 
-TextWidthFn LineCommandGroup::pageTextWidth(TFilePage& page) {
+TextWidthFn LineCommandGroup::pageTextWidth(DocumentPage& page) {
     const QFontMetrics fm(page.font());
     const int tabPixels = std::max(1, page.tabWidth() * fm.horizontalAdvance(QLatin1Char(' ')));
     return [fm, tabPixels](std::string_view text) {
@@ -162,27 +162,27 @@ TextWidthFn LineCommandGroup::pageTextWidth(TFilePage& page) {
     };
 }
 
-int LineCommandGroup::pageAvailableWidth(TFilePage& page) {
+int LineCommandGroup::pageAvailableWidth(DocumentPage& page) {
     const int margins = static_cast<int>(page.SendScintilla(QsciScintillaBase::SCI_GETMARGINLEFT) +
                                          page.SendScintilla(QsciScintillaBase::SCI_GETMARGINRIGHT));
     return std::max(1, page.viewport()->width() - margins);
 }
 
-void LineCommandGroup::SplitLines1Click() {
-    TFilePage* page = writablePage();
+void LineCommandGroup::splitLongLines() {
+    DocumentPage* page = writablePage();
     if (!page) return;
     LinePageEditor editor(*page);
     SplitOptions options;
     options.availableWidth = pageAvailableWidth(*page);
     options.width = pageTextWidth(*page);
-    sj::SplitLines1Click(editor, options);
+    sj::splitLongLines(editor, options);
 }
 
-void LineCommandGroup::DeleteLine1Click() {
-    TFilePage* page = m_host.currentPage();
+void LineCommandGroup::deleteCurrentLine() {
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     LinePageEditor editor(*page, !m_host.documents().browseMode);
-    sj::DeleteLine1Click(editor);
+    sj::deleteCurrentLine(editor);
 }
 
 }  // namespace sj

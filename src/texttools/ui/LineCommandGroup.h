@@ -3,13 +3,13 @@
 // Split Lines, Adjust Line Breaks, Compress, Trim Blanks, Indent, Unindent, and Delete Line.
 #include <memory>
 
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 #include "texttools/LineCommands.h"
 
 namespace sj {
 
 class LocaleCollator;
-class TFilePage;
+class DocumentPage;
 
 class LineCommandGroup : public CommandGroup {
     Q_OBJECT
@@ -21,12 +21,12 @@ public:
 
     void ProcessLines(LineAction action);
     void MakeParagraph();
-    void SplitLines1Click();
-    void DeleteLine1Click();
+    void splitLongLines();
+    void deleteCurrentLine();
 
     // The width callback Split Lines measures with: the page's font, tabs at its tab width.
-    static TextWidthFn pageTextWidth(TFilePage& page);
-    static int pageAvailableWidth(TFilePage& page);
+    static TextWidthFn pageTextWidth(DocumentPage& page);
+    static int pageAvailableWidth(DocumentPage& page);
 
 private:
     struct Items {
@@ -34,7 +34,7 @@ private:
     };
     Items makeItems(bool mainMenu);
     void addItems(QMenu* menu, const Items& items);
-    TFilePage* writablePage();
+    DocumentPage* writablePage();
     const LocaleCollator& collator();
 
     Items m_main{};

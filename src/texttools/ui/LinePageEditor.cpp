@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "shell/ui/KixRichEdit.h"
+#include "document/ui/EditorView.h"
 
 namespace sj {
 

@@ -5,11 +5,11 @@
 
 namespace sj {
 
-class TKixRichEdit;
+class EditorView;
 
 class LinePageEditor : public LineEditor {
 public:
-    explicit LinePageEditor(TKixRichEdit& page, bool writable = true) : m_page(page), m_writable(writable) {}
+    explicit LinePageEditor(EditorView& page, bool writable = true) : m_page(page), m_writable(writable) {}
 
     std::string_view text() const override;
     std::size_t lineCount() const override;
@@ -29,7 +29,7 @@ private:
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
     std::size_t docLineEnd(std::size_t docLine) const;
 
-    TKixRichEdit& m_page;
+    EditorView& m_page;
     bool m_writable;
     int m_busy = 0;
 };

@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "shell/InputRules.h"
-#include "shell/ui/InputBoxMaster.h"
 #include "texttools/FindTokens.h"
+#include "widgets/InputRules.h"
+#include "widgets/ui/InputFieldGroup.h"
 
 namespace sj {
 
-SearchTokenCombo::SearchTokenCombo(QWidget* parent) : TKixComboBox(parent) {
+SearchTokenCombo::SearchTokenCombo(QWidget* parent) : ComboField(parent) {
     setMaxVisibleItems(15);
     lineEdit()->setMaxLength(255);
     lineEdit()->installEventFilter(this);
@@ -45,7 +45,7 @@ bool SearchTokenCombo::eventFilter(QObject* watched, QEvent* e) {
         pasteTokens(QApplication::clipboard()->text());
         return true;
     }
-    return TKixComboBox::eventFilter(watched, e);
+    return ComboField::eventFilter(watched, e);
 }
 
 void SearchTokenCombo::keyPressEvent(QKeyEvent* e) {
@@ -55,16 +55,16 @@ void SearchTokenCombo::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    TKixComboBox::keyPressEvent(e);
+    ComboField::keyPressEvent(e);
 }
 
 void SearchTokenCombo::contextMenuEvent(QContextMenuEvent* e) {
-    TInputBoxMaster* master = TInputBoxMaster::of(this);
+    InputFieldGroup* master = InputFieldGroup::of(this);
     if (master && !master->UseContextMenu) {
-        TKixComboBox::contextMenuEvent(e);
+        ComboField::contextMenuEvent(e);
         return;
     }
-    QMenu* menu = (master ? master->InputBoxMenu : TInputBoxMenu()).build(this, this);
+    QMenu* menu = (master ? master->InputBoxMenu : FieldEditMenu()).build(this, this);
     // The menu's own Paste would put the raw text in.
     for (QAction* a : menu->actions()) {
         if (a->isSeparator() || a->data().toInt() != static_cast<int>(InputMenuItem::Paste)) continue;

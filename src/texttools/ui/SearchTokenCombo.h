@@ -3,11 +3,11 @@
 // clipboard text in token form, so line breaks and tabs stay searchable.
 #include <QStringList>
 
-#include "shell/ui/KixComboBox.h"
+#include "widgets/ui/ComboField.h"
 
 namespace sj {
 
-class SearchTokenCombo : public TKixComboBox {
+class SearchTokenCombo : public ComboField {
     Q_OBJECT
 public:
     explicit SearchTokenCombo(QWidget* parent = nullptr);

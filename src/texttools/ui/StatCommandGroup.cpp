@@ -3,11 +3,11 @@
 #include <QLocale>
 #include <QMenu>
 
-#include "shell/ui/AppHost.h"
-#include "shell/ui/FilePage.h"
+#include "app/ui/AppHost.h"
+#include "document/ui/DocumentPage.h"
 #include "text/Collation.h"
 #include "texttools/TextStatistics.h"
-#include "texttools/ui/StatDialog.h"
+#include "texttools/ui/StatisticsDialog.h"
 
 namespace sj {
 
@@ -16,8 +16,8 @@ StatCommandGroup::StatCommandGroup(AppHost& host) : CommandGroup(host) {
                           QStringLiteral("|Get detailed character and word count for current document"));
     m_statistics2 = action(QStringLiteral("Text &Statistics..."), {},
                            QStringLiteral("|Get detailed character and word count for current document"));
-    connect(m_statistics, &QAction::triggered, this, &StatCommandGroup::TextStatistics1Click);
-    connect(m_statistics2, &QAction::triggered, this, &StatCommandGroup::TextStatistics1Click);
+    connect(m_statistics, &QAction::triggered, this, &StatCommandGroup::showTextStatistics);
+    connect(m_statistics2, &QAction::triggered, this, &StatCommandGroup::showTextStatistics);
 }
 
 StatCommandGroup::~StatCommandGroup() = default;
@@ -36,8 +36,8 @@ const LocaleCollator& StatCommandGroup::collator() {
     return *m_collator;
 }
 
-std::unique_ptr<TfrmTextStatistics> StatCommandGroup::makeDialog() {
-    TFilePage* page = m_host.currentPage();
+std::unique_ptr<StatisticsDialog> StatCommandGroup::makeDialog() {
+    DocumentPage* page = m_host.currentPage();
     std::string text;
     StatisticsScope scope = StatisticsScope::NoDocument;
     if (page) {
@@ -50,11 +50,11 @@ std::unique_ptr<TfrmTextStatistics> StatCommandGroup::makeDialog() {
             page->setSel(static_cast<Pos>(r.range.start), static_cast<Pos>(r.range.length));
         text.assign(all.substr(r.range.start, r.range.length));
     }
-    return std::make_unique<TfrmTextStatistics>(std::move(text), scope, collator(), m_host.window());
+    return std::make_unique<StatisticsDialog>(std::move(text), scope, collator(), m_host.window());
 }
 
-void StatCommandGroup::TextStatistics1Click() {
-    const std::unique_ptr<TfrmTextStatistics> dialog = makeDialog();
+void StatCommandGroup::showTextStatistics() {
+    const std::unique_ptr<StatisticsDialog> dialog = makeDialog();
     dialog->exec();
 }
 

@@ -2,12 +2,12 @@
 // Tools > Text Statistics.
 #include <memory>
 
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 
 namespace sj {
 
 class LocaleCollator;
-class TfrmTextStatistics;
+class StatisticsDialog;
 
 class StatCommandGroup : public CommandGroup {
     Q_OBJECT
@@ -16,10 +16,10 @@ public:
     ~StatCommandGroup() override;
     void addToMenus(MenuSet& menus) override;
 
-    void TextStatistics1Click();
+    void showTextStatistics();
     // Builds the dialog for the current page (widening its selection to whole words) without
     // showing it.
-    std::unique_ptr<TfrmTextStatistics> makeDialog();
+    std::unique_ptr<StatisticsDialog> makeDialog();
 
 private:
     const LocaleCollator& collator();

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "shell/ui/FrmProcessInfo.h"
+#include "widgets/ui/ProgressWindow.h"
 
 namespace sj {
 
@@ -14,7 +14,7 @@ StatProgressWindow::~StatProgressWindow() {
 
 void StatProgressWindow::open(std::string_view message, std::size_t maximum) {
     if (!m_window) {
-        m_window = new TfrmProcessInfo(m_parent);
+        m_window = new ProgressWindow(m_parent);
         m_window->setObjectName(QStringLiteral("StatisticsProgress"));
     }
     m_window->open(QString(), QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())), 0,

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace sj {
 
-class TfrmProcessInfo;
+class ProgressWindow;
 
 class StatProgressWindow : public StatisticsProgress {
 public:
@@ -18,11 +18,11 @@ public:
     bool step(std::size_t position) override;
     void close() override;
 
-    TfrmProcessInfo* window() const { return m_window; }
+    ProgressWindow* window() const { return m_window; }
 
 private:
     QWidget* m_parent;
-    TfrmProcessInfo* m_window = nullptr;
+    ProgressWindow* m_window = nullptr;
 };
 
 }  // namespace sj

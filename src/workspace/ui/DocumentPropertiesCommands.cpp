@@ -2,11 +2,11 @@
 
 #include <QMenu>
 
-#include "shell/Options.h"
-#include "shell/ui/AppHost.h"
-#include "shell/ui/EditorFont.h"
-#include "shell/ui/FilePage.h"
-#include "workspace/ui/DlgOptions.h"
+#include "app/ui/AppHost.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "document/ui/EditorFont.h"
+#include "workspace/ui/PreferencesDialog.h"
 
 namespace sj {
 
@@ -15,8 +15,8 @@ DocumentPropertiesCommands::DocumentPropertiesCommands(AppHost& host) : CommandG
                           QStringLiteral("|Define properties for current document"));
     m_tabProperties = action(QStringLiteral("Doc&ument Properties..."), {},
                              QStringLiteral("|Change current document settings"));
-    connect(m_properties, &QAction::triggered, this, &DocumentPropertiesCommands::PageProperties1Click);
-    connect(m_tabProperties, &QAction::triggered, this, &DocumentPropertiesCommands::PageProperties1Click);
+    connect(m_properties, &QAction::triggered, this, &DocumentPropertiesCommands::showDocumentProperties);
+    connect(m_tabProperties, &QAction::triggered, this, &DocumentPropertiesCommands::showDocumentProperties);
 }
 
 void DocumentPropertiesCommands::addToMenus(MenuSet& menus) {
@@ -45,7 +45,7 @@ DocumentSettings DocumentPropertiesCommands::windowDefaults(const Options& optio
     return d;
 }
 
-DocumentSettings DocumentPropertiesCommands::settingsOf(const TFilePage& page, const Options& options) {
+DocumentSettings DocumentPropertiesCommands::settingsOf(const DocumentPage& page, const Options& options) {
     DocumentSettings s;
     s.wordWrap = page.wordWrap();
     s.dosCharacterSet = page.oem();
@@ -61,7 +61,7 @@ DocumentSettings DocumentPropertiesCommands::settingsOf(const TFilePage& page, c
     return s;
 }
 
-void DocumentPropertiesCommands::apply(TFilePage& page, const DocumentSettings& s, Options& options) {
+void DocumentPropertiesCommands::apply(DocumentPage& page, const DocumentSettings& s, Options& options) {
     const bool dosChanged = s.dosCharacterSet != page.oem();
     page.setWordWrap(s.wordWrap);
     page.setLineFormat(s.unixFormat ? 1 : 0);
@@ -77,11 +77,11 @@ void DocumentPropertiesCommands::apply(TFilePage& page, const DocumentSettings& 
     }
 }
 
-void DocumentPropertiesCommands::PageProperties1Click() {
-    TFilePage* page = m_host.currentPage();
+void DocumentPropertiesCommands::showDocumentProperties() {
+    DocumentPage* page = m_host.currentPage();
     if (!page) return;
     DocumentSettings s = settingsOf(*page, m_host.options());
-    if (!TDlgOptions::show(s, windowDefaults(m_host.options()), m_host.window())) return;
+    if (!PreferencesDialog::show(s, windowDefaults(m_host.options()), m_host.window())) return;
     apply(*page, s, m_host.options());
     m_host.refreshStatus();
 }

@@ -1,12 +1,12 @@
 #pragma once
 // "&Properties..." of the Document menu and "Doc&ument Properties..." of the
 // tab menu: the current document's own settings.
-#include "shell/ui/CommandGroup.h"
+#include "app/ui/CommandGroup.h"
 #include "workspace/DocumentSettings.h"
 
 namespace sj {
 
-class TFilePage;
+class DocumentPage;
 struct Options;
 
 class DocumentPropertiesCommands : public CommandGroup {
@@ -16,12 +16,12 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void PageProperties1Click();
+    void showDocumentProperties();
 
-    static DocumentSettings settingsOf(const TFilePage& page, const Options& options);
+    static DocumentSettings settingsOf(const DocumentPage& page, const Options& options);
     static DocumentSettings windowDefaults(const Options& options);
     // Gives the page the dialog's result; the program takes the tab units.
-    static void apply(TFilePage& page, const DocumentSettings& s, Options& options);
+    static void apply(DocumentPage& page, const DocumentSettings& s, Options& options);
 
 private:
     QAction* m_properties;

@@ -3,12 +3,12 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
 #include "browser/MailMessage.h"
 #include "browser/ui/MailCommands.h"
-#include "shell/Options.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
 
 namespace sj {
 namespace {
@@ -23,18 +23,18 @@ public slots:
 
 TEST(MailCommands, SendsTheWholeDocumentAsTheMessageBodyAndNothingWhenEmpty) {
     Options options;
-    TQVA_FrmNotepad window(options);
+    MainWindow window(options);
     auto* mail = new MailCommands(window);
     window.addCommandGroup(mail);
-    TFilePage* page = window.documents().newPage();
+    DocumentPage* page = window.documents().newPage();
     MailCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
 
-    mail->Send1Click();  // empty document: nothing happens
+    mail->sendDocument();  // empty document: nothing happens
     EXPECT_TRUE(catcher.urls.isEmpty());
 
     page->replaceRange(0, 0, "Hello & welcome\r\nSecond line?");
-    mail->Send1Click();
+    mail->sendDocument();
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toString(QUrl::FullyEncoded).toStdString(),
               mail::mailtoAddress("Hello & welcome\r\nSecond line?"));

@@ -3,6 +3,8 @@
 // editor's placement kept across closing and reopening.
 #include <gtest/gtest.h>
 
+#include "config/WindowKeys.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -10,18 +12,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "clipbook/ui/TfrmClipEditor.h"
-#include "clipbook/ui/TfrmEditClipFile.h"
-#include "shell/Options.h"
-#include "shell/ui/KixListbox.h"
+#include "clipbook/ui/ClipEditorDialog.h"
+#include "clipbook/ui/LibraryFileDialog.h"
+#include "config/Options.h"
+#include "widgets/ui/ListField.h"
 
 namespace sj {
 namespace {
 
 struct ProgramOptions {
     Options options;
-    ProgramOptions() { TProForm::setProgramOptions(&options); }
-    ~ProgramOptions() { TProForm::setProgramOptions(nullptr); }
+    ProgramOptions() { PlacementWindow::setProgramOptions(&options); }
+    ~ProgramOptions() { PlacementWindow::setProgramOptions(nullptr); }
 };
 
 QMenu* openMenuOf(QWidget* field) {
@@ -40,7 +42,7 @@ QAction* itemWithCaption(QMenu* menu, const QString& caption) {
 
 TEST(ClipEditorFields, EscInTheTitleRestoresItThenCancelsTheEditor) {
     ProgramOptions program;
-    TfrmClipEditor dlg;
+    ClipEditorDialog dlg;
     dlg.setContent(QStringLiteral("Greeting"), std::string("Hello\r\nWorld"));
     dlg.show();
     QApplication::setActiveWindow(&dlg);
@@ -58,7 +60,7 @@ TEST(ClipEditorFields, EscInTheTitleRestoresItThenCancelsTheEditor) {
 
 TEST(ClipEditorFields, ContentEscRestoresTheBodyAndKeepsItsLineBreaks) {
     ProgramOptions program;
-    TfrmClipEditor dlg;
+    ClipEditorDialog dlg;
     dlg.setContent(QStringLiteral("T"), std::string("one\r\ntwo"));
     dlg.show();
     QApplication::setActiveWindow(&dlg);
@@ -72,7 +74,7 @@ TEST(ClipEditorFields, ContentEscRestoresTheBodyAndKeepsItsLineBreaks) {
 
 TEST(ClipEditorFields, WordWrapSitsBelowTheEditingMenuAndWorksOnlyForTheContent) {
     ProgramOptions program;
-    TfrmClipEditor dlg;
+    ClipEditorDialog dlg;
     dlg.setContent(QStringLiteral("T"), std::string("body"));
     dlg.setWordWrap(false);
     dlg.show();
@@ -100,15 +102,15 @@ TEST(ClipEditorFields, WordWrapSitsBelowTheEditingMenuAndWorksOnlyForTheContent)
 TEST(ClipEditorFields, PlacementSurvivesClosingAndReopening) {
     ProgramOptions program;
     {
-        TfrmClipEditor dlg;
+        ClipEditorDialog dlg;
         dlg.show();
         dlg.resize(520, 240);
         dlg.move(40, 60);
         QApplication::processEvents();
         dlg.reject();
     }
-    ASSERT_EQ(program.options.placements.count("TfrmClipEditor"), 1u);
-    TfrmClipEditor again;
+    ASSERT_EQ(program.options.placements.count(std::string(windowkeys::kClipEditorDialog)), 1u);
+    ClipEditorDialog again;
     EXPECT_TRUE(again.stayOnTop());
     again.show();
     QApplication::processEvents();
@@ -118,7 +120,7 @@ TEST(ClipEditorFields, PlacementSurvivesClosingAndReopening) {
 
 TEST(ClipEditorFields, LibraryPickerFieldsAreTheProgramsOwn) {
     ProgramOptions program;
-    TfrmEditClipFile dlg(QStringLiteral("/nonexistent-directory"), true);
+    LibraryFileDialog dlg(QStringLiteral("/nonexistent-directory"), true);
     dlg.show();
     dlg.nameField()->setText(QStringLiteral("Notes"));
     dlg.nameField()->setFocus();
@@ -129,7 +131,7 @@ TEST(ClipEditorFields, LibraryPickerFieldsAreTheProgramsOwn) {
     EXPECT_TRUE(dlg.isVisible());
     // Not a persistent window: nothing is kept.
     dlg.reject();
-    EXPECT_EQ(program.options.placements.count("TfrmEditClipFile"), 0u);
+    EXPECT_EQ(program.options.placements.count("LibraryFileDialog"), 0u);
 }
 
 }  // namespace

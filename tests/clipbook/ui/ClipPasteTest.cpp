@@ -13,10 +13,10 @@
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
 #include "clipbook/ui/ProcessLauncher.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/FrmQuery.h"
-#include "shell/ui/MessageBoxes.h"
+#include "document/ui/DocumentPage.h"
 #include "support/MessageRecorder.h"
+#include "widgets/ui/InputQueryDialog.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 namespace {
@@ -24,7 +24,7 @@ namespace {
 class ClipPasteTest : public ::testing::Test {
 protected:
     test::MessageRecorder recorder;
-    TFilePage page{PageEnvironment{}};
+    DocumentPage page{PageEnvironment{}};
     DialogPromptHost prompts;
     ProcessLauncher launcher;
     ClipPaster paster{prompts, launcher};
@@ -58,7 +58,7 @@ TEST_F(ClipPasteTest, ReadOnlyDocumentGetsNothing) {
 }
 
 TEST_F(ClipPasteTest, ExpandWordReplacesTheWordBeforeTheCaret) {
-    TClipbookList list;
+    ClipLibrary list;
     list.loadFromText("=MultiLine\r\n\r\nH=Sig\r\nBest regards,\r\n.\r\nA. Writer\r\n");
     ASSERT_EQ(list.count(), 1u);
     page.loadText("Thanks\r\nsig\r\nPS");
@@ -68,7 +68,7 @@ TEST_F(ClipPasteTest, ExpandWordReplacesTheWordBeforeTheCaret) {
 }
 
 TEST_F(ClipPasteTest, ExpandWordPrefixMatchAndMisses) {
-    TClipbookList list;
+    ClipLibrary list;
     list.loadFromText("=MultiLine\r\n\r\nH=address\r\n1 Main St\r\n\r\nH=addressee\r\nMr X\r\n");
     page.loadText("to addr now");
     page.setCaret(5);  // inside "addr"
@@ -87,13 +87,13 @@ TEST_F(ClipPasteTest, ExpandWordPrefixMatchAndMisses) {
 }
 
 TEST_F(ClipPasteTest, ExpandWordCancelledPromptLeavesTheWordDeleted) {
-    TClipbookList list;
+    ClipLibrary list;
     list.loadFromText("=MultiLine\r\n\r\nH=greet\r\nHi ^?[Name]\r\n");
-    TfrmQuery::setTestResponder([](const TfrmQuery::Request&, QString&) { return false; });
+    InputQueryDialog::setTestResponder([](const InputQueryDialog::Request&, QString&) { return false; });
     page.loadText("x greet y");
     page.setCaret(4);
     EXPECT_EQ(paster.expandWord(page, list), ExpandOutcome::Found);
-    TfrmQuery::setTestResponder(nullptr);
+    InputQueryDialog::setTestResponder(nullptr);
     EXPECT_EQ(page.textBytes(), "x  y");
 }
 

@@ -3,13 +3,13 @@
 
 #include <cstdlib>
 
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
 #include "clipbook/ClipTestDir.h"
 #include "clipbook/ui/ClipbookCommands.h"
-#include "shell/FileUtils.h"
-#include "shell/Options.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "files/FileUtils.h"
 
 namespace sj {
 namespace {
@@ -19,13 +19,13 @@ TEST(NewTemplateTest, NameOpenInAnotherCaseIsPassedOver) {
     // The commands look for the user's libraries: keep them away from the real ones.
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     Options options;
-    TQVA_FrmNotepad window(options);
+    MainWindow window(options);
     auto* commands = new ClipbookCommands(window, &window, &window);
     window.addCommandGroup(commands);
     DocumentSet& docs = window.documents();
     docs.newPage(config.file("clip1.clb"));
 
-    commands->NewTemplate1Click();
+    commands->newLibrary();
     ASSERT_NE(docs.current(), nullptr);
     EXPECT_EQ(fileutils::fileNameOf(docs.current()->title()), "Clip2.clb");
     EXPECT_TRUE(docs.current()->clipLibrary());

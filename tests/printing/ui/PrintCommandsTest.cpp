@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "document/ui/DocumentPage.h"
 #include "printing/ui/DocumentPrinter.h"
 #include "printing/ui/PrintCommands.h"
-#include "shell/ui/FilePage.h"
 
 namespace sj {
 
@@ -16,7 +16,7 @@ TEST(PrintCommands, DocumentsPrintToAPdfEachFromANewSheet) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
 
-    TFilePage first(PageEnvironment{}), empty(PageEnvironment{}), second(PageEnvironment{});
+    DocumentPage first(PageEnvironment{}), empty(PageEnvironment{}), second(PageEnvironment{});
     std::string text;
     for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
     first.loadText(text);
@@ -37,7 +37,7 @@ TEST(PrintCommands, NothingToPrintReportsFailure) {
     DocumentPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("none.pdf")));
-    TFilePage empty(PageEnvironment{});
+    DocumentPage empty(PageEnvironment{});
     EXPECT_FALSE(PrintCommands::printPages(printer, {&empty}, false));
 }
 

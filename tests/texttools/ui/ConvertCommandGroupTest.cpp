@@ -65,14 +65,14 @@ TEST(ConvertCommandGroupTest, CharacterSetSwitchFlipsCaptionAndKeepsUnmodifiedDo
         return QString();
     };
     EXPECT_EQ(caption(), QStringLiteral("Convert to &Ascii Text"));
-    convert->ConvertText1Click();
+    convert->convertText();
     EXPECT_TRUE(w.page->oem());
     EXPECT_EQ(caption(), QStringLiteral("Convert to &Ansi Text"));
     EXPECT_FALSE(w.page->isModified());
     EXPECT_FALSE(w.page->canUndoEdit());
     EXPECT_EQ(w.page->selStart(), 1);
     EXPECT_EQ(w.page->selLength(), 2);
-    convert->ConvertText1Click();
+    convert->convertText();
     EXPECT_FALSE(w.page->oem());
     EXPECT_EQ(w.text(), "caf\xC3\xA9 x");  // é exists in both character sets
     EXPECT_FALSE(w.page->isModified());
@@ -83,7 +83,7 @@ TEST(ConvertCommandGroupTest, CharacterSetSwitchOnModifiedDocumentStaysModifiedA
     auto* convert = w.add<ConvertCommandGroup>();
     w.setText("x");
     w.page->replaceRange(1, 0, "\xE2\x80\x9Cq\xE2\x80\x9D");  // curly quotes have no DOS form
-    convert->ConvertText1Click();
+    convert->convertText();
     EXPECT_TRUE(w.page->isModified());
     EXPECT_TRUE(w.page->canUndoEdit());
 }
@@ -93,7 +93,7 @@ TEST(HtmlCommandGroupTest, StripWholeDocumentSwitchesWordWrapOn) {
     auto* html = w.add<HtmlCommandGroup>();
     w.setText("<TR><TD>a</TD><TD>b</TD></TR>caf&eacute;");
     ASSERT_FALSE(w.page->wordWrap());
-    html->StripHTMLTags1Click();
+    html->stripHtmlInSelection();
     EXPECT_TRUE(w.page->wordWrap());
     EXPECT_EQ(w.text(), "a\tb\t\r\ncaf\xC3\xA9");
     EXPECT_EQ(w.selected(), w.text());
@@ -106,7 +106,7 @@ TEST(HtmlCommandGroupTest, StripSelectionLeavesWordWrapAndRestOfText) {
     auto* html = w.add<HtmlCommandGroup>();
     w.setText("keep <b>x</b> keep");
     w.select(5, 8);
-    html->StripHTMLTags1Click();
+    html->stripHtmlInSelection();
     EXPECT_FALSE(w.page->wordWrap());
     EXPECT_EQ(w.text(), "keep x keep");
     EXPECT_EQ(w.selected(), "x");
@@ -117,12 +117,12 @@ TEST(HtmlCommandGroupTest, CharactersToHtmlOnPlainTextOnlySelects) {
     auto* html = w.add<HtmlCommandGroup>();
     w.setText("plain");
     w.page->setCaret(2);
-    html->CharacterstoHTML1Click();
+    html->htmlEncodeSelection();
     EXPECT_EQ(w.text(), "plain");
     EXPECT_EQ(w.selected(), "plain");
     EXPECT_FALSE(w.page->isModified());
     w.setText("caf\xC3\xA9");
-    html->CharacterstoHTML1Click();
+    html->htmlEncodeSelection();
     EXPECT_EQ(w.text(), "caf&eacute;");
     EXPECT_EQ(w.selected(), "caf&eacute;");
 }
@@ -147,10 +147,10 @@ TEST(DateStampCommandGroupTest, NothingOnReadOnlyAndPageBreakAtLineStart) {
     w.page->setReadOnly(true);
     w.page->setCaret(1);
     stamp->SBPasteTimeClick();
-    stamp->InsertPageBreak1Click();
+    stamp->insertFormFeed();
     EXPECT_EQ(w.text(), "ab\r\ncd");
     w.page->setReadOnly(false);
-    stamp->InsertPageBreak1Click();
+    stamp->insertFormFeed();
     EXPECT_EQ(w.text(), "ab\r\n\f\r\ncd");
 }
 

@@ -3,6 +3,8 @@
 // placement kept across closing and reopening.
 #include <gtest/gtest.h>
 
+#include "config/WindowKeys.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -11,13 +13,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/Options.h"
-#include "shell/ui/KixEdit.h"
-#include "shell/ui/ProForm.h"
+#include "config/Options.h"
 #include "texttools/FindSettings.h"
-#include "texttools/ui/ReplDialog.h"
-#include "texttools/ui/SearchDialog.h"
+#include "texttools/ui/FindDialog.h"
+#include "texttools/ui/ReplaceDialog.h"
 #include "texttools/ui/SearchTokenCombo.h"
+#include "widgets/ui/LineField.h"
+#include "widgets/ui/PlacementWindow.h"
 
 namespace sj {
 namespace {
@@ -25,8 +27,8 @@ namespace {
 // The program's option set for the windows made in one test.
 struct ProgramOptions {
     Options options;
-    ProgramOptions() { TProForm::setProgramOptions(&options); }
-    ~ProgramOptions() { TProForm::setProgramOptions(nullptr); }
+    ProgramOptions() { PlacementWindow::setProgramOptions(&options); }
+    ~ProgramOptions() { PlacementWindow::setProgramOptions(nullptr); }
 };
 
 QMenu* openMenuOf(QWidget* field) {
@@ -45,7 +47,7 @@ TEST(DialogFields, EscInTheFindBoxRestoresTheTextItHadAndOnlyThenClosesTheDialog
     ProgramOptions program;
     FindSettings settings;
     settings.setSearchToken("alpha");
-    TfrmSearch dlg(true);
+    FindDialog dlg(true);
     dlg.loadFrom(settings);
     dlg.show();
     QApplication::setActiveWindow(&dlg);
@@ -68,7 +70,7 @@ TEST(DialogFields, EscInTheFindBoxRestoresTheTextItHadAndOnlyThenClosesTheDialog
 
 TEST(DialogFields, FindBoxTakesTheProgramsTextAsEntryAndPastesTokensFromItsMenu) {
     ProgramOptions program;
-    TfrmReplace dlg(false);
+    ReplaceDialog dlg(false);
     dlg.show();
     dlg.setSearchToken(QStringLiteral("one"));
     EXPECT_EQ(dlg.cmbFind->entryText(), QStringLiteral("one"));
@@ -93,7 +95,7 @@ TEST(DialogFields, FindBoxTakesTheProgramsTextAsEntryAndPastesTokensFromItsMenu)
 
 TEST(DialogFields, InsertSwitchesOverwriteForEveryFieldOfTheDialog) {
     ProgramOptions program;
-    TfrmReplace dlg(false);
+    ReplaceDialog dlg(false);
     dlg.show();
     dlg.cmbFind->setText(QStringLiteral("abc"));
     dlg.cmbFind->setFocus();
@@ -108,22 +110,22 @@ TEST(DialogFields, InsertSwitchesOverwriteForEveryFieldOfTheDialog) {
 TEST(DialogFields, FindAndReplaceKeepTheirOwnPlacementAcrossCloseAndReopen) {
     ProgramOptions program;
     {
-        TfrmSearch find(true);
+        FindDialog find(true);
         find.show();
         find.resize(find.width() + 40, find.height() + 10);
         find.move(70, 90);
         QApplication::processEvents();
         find.reject();  // closing hides: the placement goes to the option set
     }
-    ASSERT_EQ(program.options.placements.count("TfrmSearch"), 1u);
-    EXPECT_EQ(program.options.placements.count("TfrmReplace"), 0u);
-    const WindowPlacement stored = program.options.placements["TfrmSearch"];
+    ASSERT_EQ(program.options.placements.count(std::string(windowkeys::kFindDialog)), 1u);
+    EXPECT_EQ(program.options.placements.count(std::string(windowkeys::kReplaceDialog)), 0u);
+    const WindowPlacement stored = program.options.placements[std::string(windowkeys::kFindDialog)];
     ASSERT_TRUE(stored.left && stored.top && stored.width && stored.height);
     EXPECT_EQ(*stored.left, 70);
     EXPECT_EQ(*stored.top, 90);
     EXPECT_FALSE(stored.windowState.has_value());
 
-    TfrmSearch again(true);
+    FindDialog again(true);
     again.show();
     QApplication::processEvents();
     EXPECT_EQ(again.pos(), QPoint(70, 90));
@@ -131,19 +133,19 @@ TEST(DialogFields, FindAndReplaceKeepTheirOwnPlacementAcrossCloseAndReopen) {
     EXPECT_TRUE(again.stayOnTop());
 
     // The replace window has a placement of its own, centred while it has none.
-    TfrmReplace repl(true);
+    ReplaceDialog repl(true);
     repl.show();
     QApplication::processEvents();
     repl.move(150, 40);
     repl.hide();
-    ASSERT_EQ(program.options.placements.count("TfrmReplace"), 1u);
-    EXPECT_EQ(*program.options.placements["TfrmReplace"].left, 150);
-    EXPECT_EQ(*program.options.placements["TfrmSearch"].left, 70);
+    ASSERT_EQ(program.options.placements.count(std::string(windowkeys::kReplaceDialog)), 1u);
+    EXPECT_EQ(*program.options.placements[std::string(windowkeys::kReplaceDialog)].left, 150);
+    EXPECT_EQ(*program.options.placements[std::string(windowkeys::kFindDialog)].left, 70);
 }
 
 TEST(DialogFields, WithoutAnOptionSetTheDialogsNeitherRestoreNorSave) {
-    TProForm::setProgramOptions(nullptr);
-    TfrmSearch dlg(false);
+    PlacementWindow::setProgramOptions(nullptr);
+    FindDialog dlg(false);
     dlg.show();
     dlg.move(33, 44);
     dlg.hide();  // must not touch any option set

@@ -9,14 +9,14 @@
 #include <QTimer>
 
 #include "FindTestWindow.h"
-#include "shell/ui/FrmProcessInfo.h"
-#include "shell/ui/FrmQuery.h"
+#include "texttools/ui/DocumentSelectorCommands.h"
 #include "texttools/ui/FindCommands.h"
-#include "texttools/ui/FindComponent.h"
-#include "texttools/ui/PageSelectorCommands.h"
-#include "texttools/ui/ReplComponent.h"
-#include "texttools/ui/ReplDialog.h"
+#include "texttools/ui/FindController.h"
+#include "texttools/ui/ReplaceController.h"
+#include "texttools/ui/ReplaceDialog.h"
 #include "texttools/ui/SearchTokenCombo.h"
+#include "widgets/ui/InputQueryDialog.h"
+#include "widgets/ui/ProgressWindow.h"
 
 namespace sj {
 namespace {
@@ -31,16 +31,16 @@ struct Fixture {
         cmds = new FindCommands(*w.window);
         w.window->addCommandGroup(cmds);
     }
-    TfrmSearch* openFind(const QString& token, bool all) {
-        cmds->Find1Click();
-        TfrmSearch* dlg = cmds->dlgFind().window();
+    FindDialog* openFind(const QString& token, bool all) {
+        cmds->startFind();
+        FindDialog* dlg = cmds->dlgFind().window();
         dlg->cmbFind->setEditText(token);
         dlg->cbxAll->setChecked(all);
         return dlg;
     }
-    TfrmReplace* openReplace(const QString& token, const QString& with, bool all) {
-        cmds->Replace1Click();
-        TfrmReplace* dlg = cmds->dlgReplace().replaceWindow();
+    ReplaceDialog* openReplace(const QString& token, const QString& with, bool all) {
+        cmds->startReplace();
+        ReplaceDialog* dlg = cmds->dlgReplace().replaceWindow();
         dlg->cmbFind->setEditText(token);
         dlg->cmbReplace->setEditText(with);
         dlg->cbxAll->setChecked(all);
@@ -52,7 +52,7 @@ TEST(FindCommands, FindNextVisitsTheOtherPagesInTabOrderAndStopsAtTheStart) {
     Fixture f({"one cat\r\n", "cat at top, then x here", "cat three\r\n"});
     f.w.docs().select(1);
     f.w.page(1)->setCaret(12);  // after the first cat of page 2
-    TfrmSearch* dlg = f.openFind(QStringLiteral("cat"), true);
+    FindDialog* dlg = f.openFind(QStringLiteral("cat"), true);
     ASSERT_TRUE(dlg->btnFindNext->isEnabled());
 
     dlg->btnFindNext->click();
@@ -71,7 +71,7 @@ TEST(FindCommands, FindNextVisitsTheOtherPagesInTabOrderAndStopsAtTheStart) {
 TEST(FindCommands, FindInOnePageDoesNotWrapAndQuotesTheDecodedText) {
     Fixture f({"a\tb cat\r\nmore"});
     f.w.page(0)->setCaret(5);
-    TfrmSearch* dlg = f.openFind(QStringLiteral("a^Tb"), false);
+    FindDialog* dlg = f.openFind(QStringLiteral("a^Tb"), false);
     dlg->btnFindNext->click();
     EXPECT_EQ(f.w.selected(0), "");
     ASSERT_EQ(shownMessages().size(), 1);
@@ -81,21 +81,21 @@ TEST(FindCommands, FindInOnePageDoesNotWrapAndQuotesTheDecodedText) {
 TEST(FindCommands, FindTakesTheSelectionAsTokensAndASecondCtrlFOnlyMovesTheFocus) {
     Fixture f({"x\ty\r\nx\ty"});
     f.w.page(0)->setSel(1, 1);
-    f.cmds->Find1Click();
-    TfrmSearch* dlg = f.cmds->dlgFind().window();
+    f.cmds->startFind();
+    FindDialog* dlg = f.cmds->dlgFind().window();
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("^T"));
 
     dlg->btnFindNext->click();
     EXPECT_EQ(f.w.page(0)->selStart(), 6);
     dlg->cmbFind->setEditText(QStringLiteral("typed"));
-    f.cmds->Find1Click();  // the selection is still a match: nothing is refilled
+    f.cmds->startFind();  // the selection is still a match: nothing is refilled
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("typed"));
 }
 
 TEST(FindCommands, SearchAgainReverseTurnsTheDirectionForGood) {
     Fixture f({"cat cat cat"});
-    TfrmSearch* dlg = f.openFind(QStringLiteral("cat"), false);
+    FindDialog* dlg = f.openFind(QStringLiteral("cat"), false);
     dlg->btnFindNext->click();
     dlg->btnFindNext->click();
     EXPECT_EQ(f.w.page(0)->selStart(), 4);
@@ -111,7 +111,7 @@ TEST(FindCommands, SearchAgainReverseTurnsTheDirectionForGood) {
 
 TEST(FindCommands, DialogTextOptionsAndHistorySurviveClosing) {
     Fixture f({"Cat cat"});
-    TfrmSearch* dlg = f.openFind(QStringLiteral("cat"), false);
+    FindDialog* dlg = f.openFind(QStringLiteral("cat"), false);
     dlg->cbxMatchCase->setChecked(true);
     dlg->btnFindNext->click();
     EXPECT_EQ(f.w.page(0)->selStart(), 4);
@@ -121,7 +121,7 @@ TEST(FindCommands, DialogTextOptionsAndHistorySurviveClosing) {
     EXPECT_EQ(f.cmds->engine().findSettings().findList.items().front(), "cat");
 
     f.w.page(0)->setCaret(0);
-    f.cmds->Find1Click();
+    f.cmds->startFind();
     dlg = f.cmds->dlgFind().window();
     EXPECT_TRUE(dlg->cbxMatchCase->isChecked());
     EXPECT_EQ(dlg->cmbFind->count(), 1);
@@ -143,7 +143,7 @@ TEST(FindCommands, EnablingFollowsThePageAndTheSearchText) {
 
 TEST(FindCommands, ReverseSearchAndTheSelectorAreReachableFromTheEditorMenu) {
     Fixture f({"a"});
-    f.w.window->addCommandGroup(new PageSelectorCommands(*f.w.window));
+    f.w.window->addCommandGroup(new DocumentSelectorCommands(*f.w.window));
     QStringList captions;
     for (QAction* a : f.w.window->menu(QStringLiteral("Editor"))->actions()) captions << a->text();
     EXPECT_TRUE(captions.contains(QStringLiteral("Search Again Reverse")));
@@ -152,7 +152,7 @@ TEST(FindCommands, ReverseSearchAndTheSelectorAreReachableFromTheEditorMenu) {
 
 TEST(ReplaceCommands, ReplaceAllIsOneUndoStepAndReportsTheCount) {
     Fixture f({"cat and cat\r\nand cat"});
-    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog^P"), false);
+    ReplaceDialog* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog^P"), false);
     ASSERT_TRUE(dlg->btnReplaceAll->isEnabled());
     dlg->btnReplaceAll->click();
     EXPECT_EQ(f.w.text(0), "dog\r\n and dog\r\n\r\nand dog\r\n");
@@ -165,7 +165,7 @@ TEST(ReplaceCommands, ReplaceAllIsOneUndoStepAndReportsTheCount) {
 TEST(ReplaceCommands, ReplaceAllPassesOverReadOnlyPagesAndEndsWhenReplacingWithItself) {
     Fixture f({"cat", "cat", "a cat"});
     f.w.page(1)->setReadOnly(true);
-    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), true);
+    ReplaceDialog* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), true);
     dlg->btnReplaceAll->click();
     EXPECT_EQ(f.w.text(0), "dog");
     EXPECT_EQ(f.w.text(1), "cat");
@@ -182,8 +182,8 @@ TEST(ReplaceCommands, ReplaceAllPassesOverReadOnlyPagesAndEndsWhenReplacingWithI
 TEST(ReplaceCommands, SelectedWordIsReplacedAndTheNextOneSelected) {
     Fixture f({"red fox, red hen, blue"});
     f.w.page(0)->setSel(0, 3);
-    f.cmds->Replace1Click();
-    TfrmReplace* dlg = f.cmds->dlgReplace().replaceWindow();
+    f.cmds->startReplace();
+    ReplaceDialog* dlg = f.cmds->dlgReplace().replaceWindow();
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("red"));
     EXPECT_TRUE(dlg->btnReplace->isEnabled());
@@ -201,8 +201,8 @@ TEST(ReplaceCommands, SelectedWordIsReplacedAndTheNextOneSelected) {
 TEST(ReplaceCommands, ReplaceInAReadOnlyPageIsRefused) {
     Fixture f({"red red"});
     f.w.page(0)->setSel(0, 3);
-    f.cmds->Replace1Click();
-    TfrmReplace* dlg = f.cmds->dlgReplace().replaceWindow();
+    f.cmds->startReplace();
+    ReplaceDialog* dlg = f.cmds->dlgReplace().replaceWindow();
     f.w.page(0)->setReadOnly(true);
     dlg->btnReplace->click();
     EXPECT_EQ(f.w.text(0), "red red");
@@ -212,12 +212,12 @@ TEST(ReplaceCommands, ReplaceInAReadOnlyPageIsRefused) {
 
 TEST(ReplaceCommands, OpeningOneDialogClosesTheOther) {
     Fixture f({"abc"});
-    f.cmds->Find1Click();
+    f.cmds->startFind();
     EXPECT_TRUE(f.cmds->dlgFind().isOpen());
-    f.cmds->Replace1Click();
+    f.cmds->startReplace();
     EXPECT_FALSE(f.cmds->dlgFind().isOpen());
     EXPECT_TRUE(f.cmds->dlgReplace().isOpen());
-    f.cmds->Find1Click();
+    f.cmds->startFind();
     EXPECT_FALSE(f.cmds->dlgReplace().isOpen());
 }
 
@@ -226,9 +226,9 @@ TEST(ReplaceCommands, CancelledReplaceAllLeavesThePageAsItWas) {
     for (int i = 0; i < 300000; ++i) big += "cat cat\r\n";
     Fixture f({big});
     f.cmds->progressThreshold = 0;
-    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), false);
+    ReplaceDialog* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), false);
     // The progress window serves events; this one presses its Cancel.
-    QTimer::singleShot(0, [] { TfrmProcessInfo::s_cancelled = true; });
+    QTimer::singleShot(0, [] { ProgressWindow::s_cancelled = true; });
     dlg->btnReplaceAll->click();
     EXPECT_EQ(f.w.text(0), big);
     EXPECT_EQ(dlg->hint(), QStringLiteral("0 replacement(s) made!"));
@@ -236,7 +236,7 @@ TEST(ReplaceCommands, CancelledReplaceAllLeavesThePageAsItWas) {
 
 QString g_jumpAnswer;
 QString g_jumpPrompt;
-bool answerJump(const TfrmQuery::Request& request, QString& text) {
+bool answerJump(const InputQueryDialog::Request& request, QString& text) {
     g_jumpPrompt = request.label;
     EXPECT_EQ(request.acceptedChars, QStringLiteral("0123456789"));
     EXPECT_EQ(request.maxLength, 10);
@@ -246,7 +246,7 @@ bool answerJump(const TfrmQuery::Request& request, QString& text) {
 
 TEST(JumpToLine, ClampsToTheDocumentAndNamesTheRange) {
     Fixture f({"one\r\ntwo\r\nthree\r\n"});
-    TfrmQuery::setTestResponder(&answerJump);
+    InputQueryDialog::setTestResponder(&answerJump);
     f.w.page(0)->setCaret(5);
     g_jumpAnswer = QStringLiteral("99");
     f.cmds->PCaretPosDblClick();
@@ -259,7 +259,7 @@ TEST(JumpToLine, ClampsToTheDocumentAndNamesTheRange) {
     f.w.page(0)->setCaret(6);
     f.cmds->PCaretPosDblClick();
     EXPECT_EQ(f.w.page(0)->selStart(), 6);
-    TfrmQuery::setTestResponder(nullptr);
+    InputQueryDialog::setTestResponder(nullptr);
 }
 
 }  // namespace
@@ -272,7 +272,7 @@ TEST(FindDialog, EnterFindsAndUpwardsReachesTheFirstCharacter) {
     Fixture f({"cat and cat"});
     f.w.window->show();
     f.w.page(0)->setCaret(6);
-    TfrmSearch* dlg = f.openFind(QStringLiteral("CAT"), false);
+    FindDialog* dlg = f.openFind(QStringLiteral("CAT"), false);
     dlg->rbUp->setChecked(true);
     QApplication::setActiveWindow(dlg);
     dlg->cmbFind->setFocus();
@@ -284,7 +284,7 @@ TEST(FindDialog, EnterFindsAndUpwardsReachesTheFirstCharacter) {
 TEST(FindDialog, DoubleClickOnTheBackgroundPutsTheCaretAtTheEndForUp) {
     Fixture f({"some text"});
     f.w.page(0)->setCaret(4);
-    TfrmSearch* dlg = f.openFind(QStringLiteral("x"), false);
+    FindDialog* dlg = f.openFind(QStringLiteral("x"), false);
     dlg->rbUp->setChecked(true);
     dlg->resize(dlg->sizeHint());
     const QPoint corner(dlg->width() - 2, dlg->height() - 2);
@@ -295,7 +295,7 @@ TEST(FindDialog, DoubleClickOnTheBackgroundPutsTheCaretAtTheEndForUp) {
 
 TEST(FindDialog, PastingPutsLineBreaksAndTabsInTokenForm) {
     Fixture f({"x"});
-    TfrmSearch* dlg = f.openFind(QString(), false);
+    FindDialog* dlg = f.openFind(QString(), false);
     dlg->cmbFind->pasteTokens(QStringLiteral("a\r\nb\tc^t"));
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("a^Pb^Tc^^t"));
 }
@@ -308,7 +308,7 @@ namespace {
 
 TEST(ReplaceDialog, AllDocumentsForcesDownwardsAndAReverseSearchShowsInTheOpenDialog) {
     Fixture f({"cat cat"});
-    TfrmReplace* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), false);
+    ReplaceDialog* dlg = f.openReplace(QStringLiteral("cat"), QStringLiteral("dog"), false);
     dlg->rbUp->setChecked(true);
     dlg->cbxAll->setChecked(true);
     EXPECT_TRUE(dlg->rbDown->isChecked());
@@ -320,7 +320,7 @@ TEST(ReplaceDialog, AllDocumentsForcesDownwardsAndAReverseSearchShowsInTheOpenDi
     EXPECT_EQ(f.w.page(0)->selStart(), 0);
     EXPECT_TRUE(dlg->btnReplace->isEnabled());
     f.w.page(0)->setCaret(7);
-    f.cmds->SearchAgainReverse1Click();
+    f.cmds->findAgainReverse();
     EXPECT_EQ(f.w.page(0)->selStart(), 4);
     EXPECT_TRUE(dlg->rbUp->isChecked());
     EXPECT_EQ(dlg->cmbReplace->currentText(), QStringLiteral("dog"));
@@ -329,12 +329,12 @@ TEST(ReplaceDialog, AllDocumentsForcesDownwardsAndAReverseSearchShowsInTheOpenDi
 TEST(JumpToLine, TheStatusBarCaretPanelAsksForTheLine) {
     Fixture f({"a\r\nb\r\n"});
     ASSERT_TRUE(static_cast<bool>(f.w.window->onJumpToLine));
-    TfrmQuery::setTestResponder(&answerJump);
+    InputQueryDialog::setTestResponder(&answerJump);
     g_jumpAnswer = QStringLiteral("2");
     f.w.window->onJumpToLine();
     EXPECT_EQ(f.w.page(0)->selStart(), 3);
     EXPECT_EQ(g_jumpPrompt, QStringLiteral("Jump to line [1 to 2]"));
-    TfrmQuery::setTestResponder(nullptr);
+    InputQueryDialog::setTestResponder(nullptr);
 }
 
 }  // namespace

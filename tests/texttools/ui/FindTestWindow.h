@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/Options.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/MessageBoxes.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj::test {
 
@@ -29,21 +29,21 @@ inline msg::Answer recordMessage(const QString& text, bool) {
 
 struct FindTestWindow {
     Options options;
-    std::unique_ptr<TQVA_FrmNotepad> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit FindTestWindow(const std::vector<std::string>& texts) {
         shownMessages().clear();
         msg::setTestResponder(&recordMessage);
-        window = std::make_unique<TQVA_FrmNotepad>(options);
+        window = std::make_unique<MainWindow>(options);
         for (const std::string& t : texts) {
-            TFilePage* p = docs().newPage();
+            DocumentPage* p = docs().newPage();
             p->loadText(t);
         }
     }
     ~FindTestWindow() { msg::setTestResponder(nullptr); }
 
     DocumentSet& docs() { return window->documents(); }
-    TFilePage* page(int i) { return docs().page(i); }
+    DocumentPage* page(int i) { return docs().page(i); }
     std::string text(int i) { return std::string(page(i)->textView()); }
     std::string selected(int i) { return page(i)->selectedBytes(); }
 };

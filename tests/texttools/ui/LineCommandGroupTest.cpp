@@ -102,7 +102,7 @@ TEST(LineCommandGroupTest, JoinCompressTrimAndDeleteLine) {
 
     w.setText("a\r\nb");
     w.page->setCaret(4);
-    lines->DeleteLine1Click();
+    lines->deleteCurrentLine();
     EXPECT_EQ(w.text(), "a\r\n");
 }
 
@@ -114,8 +114,8 @@ TEST(LineCommandGroupTest, ReadOnlyDocumentIsNeverChanged) {
     w.page->selectAll();
     lines->ProcessLines(LineAction::Sort);
     lines->MakeParagraph();
-    lines->SplitLines1Click();
-    lines->DeleteLine1Click();
+    lines->splitLongLines();
+    lines->deleteCurrentLine();
     EXPECT_EQ(w.text(), "b\r\na\r\n");
     lines->updateEnabled();
     QMenu* menu = w.window->submenu(QStringLiteral("Convert"), QStringLiteral("&Lines"));
@@ -154,7 +154,7 @@ TEST(LineCommandGroupTest, SplitCutsLongLineToEditorWidth) {
     for (int i = 0; i < 40; ++i) line += "word" + std::to_string(i) + " ";
     w.setText(line + "\r\nshort");
     w.page->setCaret(1);
-    lines->SplitLines1Click();
+    lines->splitLongLines();
     const int width = LineCommandGroup::pageAvailableWidth(*w.page);
     const TextWidthFn measure = LineCommandGroup::pageTextWidth(*w.page);
     const std::string result = w.text();

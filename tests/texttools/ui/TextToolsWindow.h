@@ -6,21 +6,21 @@
 #include <memory>
 #include <string>
 
-#include "shell/Options.h"
-#include "shell/ui/DocumentSet.h"
-#include "shell/ui/FilePage.h"
-#include "shell/ui/MainWindow.h"
-#include "shell/ui/MessageBoxes.h"
+#include "app/ui/DocumentSet.h"
+#include "app/ui/MainWindow.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj::testing {
 
 struct TextToolsWindow {
     Options options;
-    std::unique_ptr<TQVA_FrmNotepad> window;
-    TFilePage* page = nullptr;
+    std::unique_ptr<MainWindow> window;
+    DocumentPage* page = nullptr;
 
     TextToolsWindow() {
-        window = std::make_unique<TQVA_FrmNotepad>(options);
+        window = std::make_unique<MainWindow>(options);
         window->resize(800, 600);
         page = window->documents().newPage();
     }

@@ -4,15 +4,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "shell/Options.h"
-#include "shell/ui/FilePage.h"
-#include "workspace/ui/DlgOptions.h"
+#include "config/Options.h"
+#include "document/ui/DocumentPage.h"
 #include "workspace/ui/DocumentPropertiesCommands.h"
+#include "workspace/ui/PreferencesDialog.h"
 
 namespace sj {
 namespace {
 
-QCheckBox* box(TDlgOptions& d, const QString& text) {
+QCheckBox* box(PreferencesDialog& d, const QString& text) {
     for (QCheckBox* b : d.findChildren<QCheckBox*>())
         if (b->text() == text) return b;
     return nullptr;
@@ -20,7 +20,7 @@ QCheckBox* box(TDlgOptions& d, const QString& text) {
 
 TEST(DocumentProperties, ApplyingSetsTheDocumentAndMarksACharacterSetChange) {
     Options options;
-    TFilePage page{PageEnvironment{}};
+    DocumentPage page{PageEnvironment{}};
     page.loadText("text\r\n");
     DocumentSettings s = DocumentPropertiesCommands::settingsOf(page, options);
     EXPECT_TRUE(s.useDefaults);
@@ -48,7 +48,7 @@ TEST(DocumentProperties, DialogEditsClearDefaultAndDefaultLoadsTheWindowSettings
     DocumentSettings defaults;
     defaults.wordWrap = true;
     defaults.tabSettings = "1";
-    TDlgOptions dialog(doc, defaults);
+    PreferencesDialog dialog(doc, defaults);
     QCheckBox* wrap = box(dialog, QStringLiteral("&Word Wrap"));
     QCheckBox* useDefault = box(dialog, QStringLiteral("&Default"));
     ASSERT_TRUE(wrap && useDefault);

@@ -1,0 +1,29 @@
+#pragma once
+// What a command group may reach of the main window: the current page, the
+// document set, the option set and the status bar.
+#include <QString>
+
+class QWidget;
+
+namespace sj {
+
+class DocumentPage;
+class DocumentSet;
+struct Options;
+
+class AppHost {
+public:
+    virtual ~AppHost() = default;
+    virtual QWidget* window() = 0;
+    virtual DocumentPage* currentPage() = 0;
+    virtual DocumentSet& documents() = 0;
+    virtual Options& options() = 0;
+    // Caption, status bar and enabling follow the current page again.
+    virtual void refreshStatus() = 0;
+    virtual void showHint(const QString& text) = 0;
+    virtual void setStayOnTop(bool on) = 0;
+    virtual bool stayOnTop() const = 0;
+    virtual void setMultipleInstances(bool on) = 0;
+};
+
+}  // namespace sj

@@ -1,0 +1,14 @@
+#pragma once
+// Start-up and shut-down of the program around the main window.
+#include <functional>
+
+namespace sj {
+
+class MainWindow;
+class AppHost;
+
+// Runs the program. addGroups is called once the main window exists, so each
+// subsystem can add its commands before the configuration is applied.
+int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& addGroups);
+
+}  // namespace sj

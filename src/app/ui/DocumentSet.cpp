@@ -1,0 +1,534 @@
+#include "app/ui/DocumentSet.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+
+#include "app/ui/DocumentTabs.h"
+#include "app/ui/FileDialogs.h"
+#include "config/Options.h"
+#include "document/DocumentLoader.h"
+#include "document/DocumentNames.h"
+#include "document/ui/EditorFont.h"
+#include "files/FileStatus.h"
+#include "files/FileUtils.h"
+#include "text/Cp850.h"
+#include "widgets/ui/InputQueryDialog.h"
+#include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/ProgressWindow.h"
+
+namespace sj {
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& q) {
+    return q.toStdString();
+}
+QString quoted(const std::string& name) {
+    return QLatin1Char('"') + q(name) + QLatin1Char('"');
+}
+
+}  // namespace
+
+DocumentSet::DocumentSet(Options& options, DocumentTabs& tabs, QWidget* window)
+    : QObject(window),
+      m_options(options),
+      m_tabs(tabs),
+      m_window(window),
+      m_progress(new ProgressWindow(window)) {
+    connect(&m_tabs, &DocumentTabs::pageChanged, this, [this](int) { emit currentChanged(current()); });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &DocumentSet::onClipboardChanged);
+}
+
+int DocumentSet::count() const {
+    return m_tabs.count();
+}
+DocumentPage* DocumentSet::page(int index) const {
+    return m_tabs.page(index);
+}
+DocumentPage* DocumentSet::current() const {
+    return m_tabs.page(m_tabs.currentIndex());
+}
+int DocumentSet::currentIndex() const {
+    return m_tabs.currentIndex();
+}
+void DocumentSet::select(int index) {
+    if (index >= 0 && index < count()) m_tabs.select(index);
+}
+
+PageEnvironment DocumentSet::environment() {
+    PageEnvironment env;
+    env.checkBinaries = m_options.checkBinaries;
+    env.makeBackups = m_options.makeBackups;
+    env.backupsWithBak = m_options.backupsWithBAK;
+    env.undoAfterSave = m_options.undoAfterSave;
+    env.fileFormat = m_options.fileFormat;
+    env.fileBoxExt = m_options.fileBoxExt;
+    env.dateFilter = m_options.dateFilter;
+    env.progress = m_progress;
+    env.untitledCounter = &untitledCounter;
+    return env;
+}
+
+void DocumentSet::applyWindowSettings(DocumentPage* page) {
+    page->environment() = environment();
+    page->setDefaultSettings(true);
+    page->setWordWrap(m_options.wordWrap);
+    page->setTabUnits(m_options.tabUnits);
+    page->setTabSettings(m_options.tabSettings);
+    page->setInternalOvr(m_options.internalOVR);
+    page->setFont(editorFont(m_options));
+    page->setTextColours(storedColor(m_options.textColor, page->palette(), QPalette::Text),
+                         storedColor(m_options.pageColor, page->palette(), QPalette::Base));
+    page->setLineFormat(m_options.fileFormat == 1 ? 1 : 0);
+}
+
+DocumentPage* DocumentSet::createPage(const std::string& fileName) {
+    auto* page = new DocumentPage(environment());
+    applyWindowSettings(page);
+    page->setFileName(fileName);
+    attach(page);
+    return page;
+}
+
+void DocumentSet::attach(DocumentPage* page) {
+    connect(page, &QsciScintilla::modificationChanged, this, [this, page](bool) { updateCaption(page); });
+    connect(page, &EditorView::edited, this, [this, page] {
+        page->setPristine(false);
+        emit pageEdited(page);
+    });
+}
+
+void DocumentSet::updateCaption(DocumentPage* page) {
+    const int index = m_tabs.indexOfPage(page);
+    if (index < 0) return;
+    QString caption = q(page->shortTitle());
+    if (page->isModified()) caption += QStringLiteral(" *");
+    m_tabs.setCaption(index, caption);
+    emit titlesChanged();
+}
+
+DocumentPage* DocumentSet::findByTitle(const std::string& title) const {
+    for (int i = 0; i < count(); ++i)
+        if (page(i)->title() == title) return page(i);
+    return nullptr;
+}
+
+DocumentPage* DocumentSet::newPage(const std::string& fileName) {
+    // The next number whose title no page already bears.
+    for (;;) {
+        const std::string candidate = "Untitled." + std::to_string(untitledCounter + 1);
+        bool taken = false;
+        for (int i = 0; i < count() && !taken; ++i)
+            taken = fileutils::fileNameOf(page(i)->title()) == candidate;
+        if (!taken) break;
+        ++untitledCounter;
+    }
+    DocumentPage* cur = current();
+    if (reusePristine && cur && cur->pristine() && !cur->hasFileName()) {
+        reusePristine = false;
+        cur->setFileName(fileName);
+        updateCaption(cur);
+        return cur;
+    }
+    reusePristine = false;
+    DocumentPage* page = createPage(fileName);
+    const int index = m_tabs.add(q(page->shortTitle()), page);
+    m_tabs.select(index);
+    page->setFocus();
+    emit titlesChanged();
+    return page;
+}
+
+bool DocumentSet::emptyPage(DocumentPage* page) {
+    if (page->isReadOnly()) {
+        page->setReadOnly(false);
+        page->setTruncated(false);
+    } else if (saveQuestion(page) == Question::Cancel) {
+        return false;
+    }
+    if (page->hasFileName() && fileutils::fileExists(page->fileName())) {
+        m_reopen.add(page->fileName());
+        if (pageClosing) pageClosing(page);
+        emit reopenListChanged();
+    }
+    page->clearPage();
+    applyWindowSettings(page);
+    page->setClipLibrary(false);
+    updateCaption(page);
+    return true;
+}
+
+DocumentSet::Question DocumentSet::saveQuestion(DocumentPage* page) {
+    if (!page->isModified()) return Question::Continue;
+    if (m_options.autoSaveFiles && page->hasFileName())
+        return save(page) ? Question::Continue : Question::Cancel;
+    select(m_tabs.indexOfPage(page));
+    switch (msg::askYesNoCancel(QStringLiteral("Save changes to ") + quoted(page->title()) +
+                                QStringLiteral("?"))) {
+        case msg::Answer::Yes:
+            return save(page) ? Question::Continue : Question::Cancel;
+        case msg::Answer::No:
+            return Question::Continue;
+        default:
+            return Question::Cancel;
+    }
+}
+
+bool DocumentSet::save(DocumentPage* page) {
+    const std::string& name = page->fileName();
+    if (name.empty() || fileutils::directoryOf(name).empty() ||
+        (fileutils::fileExists(name) && FileStatus::isReadOnly(name)))
+        return saveAs(page);
+    if (page->defaultSettings() && m_options.fileFormat == 1) page->setLineFormat(1);
+    const bool ok = page->save({}, true);
+    if (ok) updateCaption(page);
+    if (ok && pageSaved) pageSaved(page, name, name);
+    return ok;
+}
+
+bool DocumentSet::saveAs(DocumentPage* page) {
+    return runSaveDialog(page, true);
+}
+bool DocumentSet::saveSelection(DocumentPage* page) {
+    return runSaveDialog(page, false);
+}
+
+bool DocumentSet::runSaveDialog(DocumentPage* page, bool whole) {
+    std::string suggestion =
+        DocumentNames::saveSuggestion(page->title(), page->hasFileName(), page->clipLibrary(),
+                                      m_options.fileBoxExt, m_options.defaultSaveDirectory);
+    FileDialogChoice choice;
+    if (whole && page->clipLibrary() && librarySaveName) {
+        choice.fileName = librarySaveName(page);
+        if (choice.fileName.empty()) return false;
+    } else if (!askSaveFileName(m_window, m_options, suggestion, page->oem(), choice)) {
+        return false;
+    }
+    const std::string oldName = page->fileName();
+    const std::string name = fileutils::longName(choice.fileName);
+    for (int i = 0; i < count(); ++i) {
+        DocumentPage* other = this->page(i);
+        if (other->title() != name) continue;
+        if (whole && other == page) continue;
+        msg::info(q(DocumentNames::alreadyOpenMessage(name)), true);
+        return false;
+    }
+    m_options.defaultSaveDirectory = fileutils::directoryOf(name);
+    const bool oemBefore = page->oem();
+    if (choice.asciiFilterPresent) page->setOem(choice.asciiFilterChosen);
+    if (page->defaultSettings() && m_options.fileFormat == 1) page->setLineFormat(1);
+    if (!page->save(name, whole)) {
+        page->setOem(oemBefore);
+        return false;
+    }
+    if (whole) {
+        updateCaption(page);
+        emit currentChanged(current());
+        if (pageSaved) pageSaved(page, oldName, page->fileName());
+    }
+    return true;
+}
+
+void DocumentSet::saveAll() {
+    DocumentPage* before = current();
+    for (int i = 0; i < count(); ++i) {
+        DocumentPage* p = page(i);
+        if (!p->isModified()) continue;
+        if (!p->hasFileName() || FileStatus::isReadOnly(p->fileName())) select(i);
+        save(p);
+    }
+    select(m_tabs.indexOfPage(before));
+}
+
+void DocumentSet::forgetPage(DocumentPage* page) {
+    if (page->hasFileName() && fileutils::fileExists(page->fileName())) {
+        if (!isFavourite || !isFavourite(page->fileName())) m_reopen.add(page->fileName());
+        if (pageClosing) pageClosing(page);
+        emit reopenListChanged();
+    }
+    if (m_pasteBoard == page) m_pasteBoard = nullptr;
+}
+
+bool DocumentSet::closeCurrent() {
+    DocumentPage* page = current();
+    if (!page) return true;
+    if (count() == 1) {
+        if (!page->hasFileName() && page->pristine()) return true;
+        const bool wasBoard = m_pasteBoard == page;
+        if (!emptyPage(page)) return false;
+        if (wasBoard) m_pasteBoard = nullptr;
+        reusePristine = page->pristine();
+        emit titlesChanged();
+        return true;
+    }
+    if (saveQuestion(page) == Question::Cancel) return false;
+    forgetPage(page);
+    const int index = m_tabs.indexOfPage(page);
+    m_tabs.select(index > 0 ? index - 1 : 1);
+    m_tabs.remove(m_tabs.indexOfPage(page));
+    emit titlesChanged();
+    return true;
+}
+
+bool DocumentSet::closeAll() {
+    select(count() - 1);
+    while (count() > 1 || current()->hasFileName() || !current()->pristine()) {
+        const int before = count();
+        const bool wasPristine = current()->pristine() && !current()->hasFileName();
+        if (!closeCurrent()) return false;
+        if (count() == before && count() == 1 && (wasPristine || current()->pristine())) break;
+    }
+    reusePristine = true;
+    return true;
+}
+
+bool DocumentSet::queryClose() {
+    for (int i = 0; i < count(); ++i) {
+        DocumentPage* p = page(i);
+        if (p->isModified()) {
+            select(i);
+            if (saveQuestion(p) == Question::Cancel) return false;
+        }
+    }
+    for (int i = 0; i < count(); ++i) {
+        DocumentPage* p = page(i);
+        if (!p->hasFileName() || !fileutils::fileExists(p->fileName())) continue;
+        if (!m_options.autoLoadFiles) m_reopen.add(p->fileName());
+        if (pageClosing) pageClosing(p);
+    }
+    return true;
+}
+
+QStringList DocumentSet::openFileNames() const {
+    QStringList names;
+    for (int i = 0; i < count(); ++i)
+        if (page(i)->hasFileName()) names << q(page(i)->fileName());
+    return names;
+}
+
+bool DocumentSet::openByName(const std::string& name, const OpenRequest& request) {
+    if (fileutils::hasWildcards(name)) {
+        bool any = false;
+        const auto matches = fileutils::filesMatching(name);
+        for (std::size_t i = 0; i < matches.size(); ++i) {
+            any = openOne(matches[i], request) || any;
+            if (i % 16 == 15) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        return any;
+    }
+    return openOne(name, request);
+}
+
+bool DocumentSet::openOne(const std::string& rawName, const OpenRequest& request) {
+    const std::string name = fileutils::longName(rawName);
+    if (DocumentPage* open = findByTitle(name)) {
+        select(m_tabs.indexOfPage(open));
+        if (open->isModified() &&
+            !msg::askYesNo(quoted(name) + QStringLiteral(" is already open! Reload document?"), false))
+            return false;
+        return loadInto(open, name, request, true);
+    }
+    const int status = FileStatus::of(name);
+    if (status != FileStatus::kUsable) {
+        msg::error(q(FileStatus::message(status, name)));
+        return false;
+    }
+    DocumentPage* cur = current();
+    const bool reuse = !cur || (reusePristine && cur->pristine() && !cur->hasFileName());
+    if (reuse && untitledCounter == 1 && count() == 1) untitledCounter = 0;
+    DocumentPage* target = reuse && cur ? cur : nullptr;
+    bool created = false;
+    if (!target) {
+        target = createPage({});
+        created = true;
+    }
+    if (!loadInto(target, name, request, !created)) {
+        if (created) target->deleteLater();
+        return false;
+    }
+    if (created) m_tabs.select(m_tabs.add(q(target->shortTitle()), target));
+    updateCaption(target);
+    reusePristine = false;
+    m_reopen.remove(name);
+    emit reopenListChanged();
+    target->setClipLibrary(fileutils::extensionOf(name) == "clb");
+    if (m_window->isMinimized()) m_window->showNormal();
+    emit currentChanged(current());
+    return true;
+}
+
+bool DocumentSet::loadInto(DocumentPage* page, const std::string& name, const OpenRequest& request,
+                           bool reused) {
+    if (reused) {
+        page->setReadOnly(false);
+        applyWindowSettings(page);
+    }
+    if (pageOpening) pageOpening(page, name);
+    if (request.oemGiven) page->setOem(request.oem);
+    if (!page->load(name)) return false;
+    const bool readOnly = request.readOnly || browseMode || openReadOnly || FileStatus::isReadOnly(name);
+    page->setReadOnly(readOnly || page->truncated());
+    if (page->truncated()) {
+        msg::info(QStringLiteral("File \"") + q(fileutils::fileNameOf(name)) +
+                      QStringLiteral("\" is too large to load completely!\nEditing will not be possible."),
+                  true);
+    } else if (!page->isReadOnly()) {
+        page->applyLogStamp();
+    }
+    return true;
+}
+
+bool DocumentSet::reload(DocumentPage* page, bool ask) {
+    if (!page || !page->hasFileName() || !fileutils::fileExists(page->fileName())) return false;
+    if (ask &&
+        !msg::askYesNo(QStringLiteral("Reload ") + quoted(page->fileName()) + QStringLiteral("?"), false))
+        return false;
+    const bool wasReadOnly = page->isReadOnly() && !page->truncated();
+    page->setReadOnly(false);
+    if (!page->load(page->fileName())) {
+        msg::error(QStringLiteral("Error: Could not open last saved copy of current document!"));
+        page->setReadOnly(wasReadOnly);
+        return false;
+    }
+    page->setReadOnly(wasReadOnly || page->truncated());
+    if (!page->isReadOnly()) page->applyLogStamp();
+    updateCaption(page);
+    emit currentChanged(current());
+    return true;
+}
+
+void DocumentSet::renameCurrent() {
+    DocumentPage* page = current();
+    if (!page) return;
+    const std::string oldShort = fileutils::fileNameOf(page->title());
+    InputQueryDialog::Request request;
+    request.label = QStringLiteral("Rename \"") + q(oldShort) + QStringLiteral("\" to:");
+    request.clientWidth = 400;
+    request.defaultText = q(oldShort);
+    QString answer;
+    if (!InputQueryDialog::ask(request, answer, m_window)) return;
+    std::string newShort = s(answer);
+    if (newShort.find('/') != std::string::npos) {
+        msg::error(QStringLiteral("Error: \"") + answer + QStringLiteral("\" is not a valid file name!"));
+        return;
+    }
+    if (newShort.find('.') == std::string::npos)
+        newShort +=
+            "." + (page->hasFileName() ? fileutils::extensionOf(page->fileName()) : m_options.fileBoxExt);
+    const std::string dir = page->hasFileName() ? fileutils::directoryOf(page->fileName()) : std::string();
+    const std::string newName = dir.empty() ? newShort : fileutils::join(dir, newShort);
+    const std::string oldName = page->fileName();
+    if (newName == oldName) return;
+    const bool caseOnly = QString::compare(q(newName), q(oldName), Qt::CaseInsensitive) == 0;
+    if (!caseOnly && findByTitle(newName)) {
+        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" is open in editor!"),
+                  true);
+        return;
+    }
+    if (!caseOnly && fileutils::fileExists(newName)) {
+        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" already exists!"),
+                  true);
+        return;
+    }
+    if (!oldName.empty() && fileutils::fileExists(oldName)) {
+        if (std::rename(oldName.c_str(), newName.c_str()) != 0) {
+            msg::error(QStringLiteral("Error: cannot rename ") + quoted(oldName) + QStringLiteral("!"));
+            return;
+        }
+    }
+    page->setFileName(newName);
+    updateCaption(page);
+    if (pageRenamed) pageRenamed(page, oldName, newName);
+    emit currentChanged(page);
+}
+
+void DocumentSet::deleteCurrent() {
+    DocumentPage* page = current();
+    if (!page) return;
+    if (page->hasFileName() && FileStatus::of(page->fileName()) == FileStatus::kUsable) {
+        if (!msg::askYesNo(QStringLiteral("Delete ") + quoted(page->fileName()) +
+                           QStringLiteral(" from disk?")))
+            return;
+        if (std::remove(page->fileName().c_str()) != 0) {
+            msg::error(QStringLiteral("Error: cannot delete ") + quoted(page->fileName()) +
+                       QStringLiteral("!"));
+            return;
+        }
+    }
+    page->setModifiedFlag(false);
+    page->setFileName({});
+    closeCurrent();
+}
+
+void DocumentSet::insertFile() {
+    DocumentPage* page = current();
+    if (!page || page->isReadOnly()) return;
+    FileDialogChoice choice;
+    if (!askInsertFileName(m_window, m_options, page, choice)) return;
+    LoadOptions load;
+    load.checkBinaries = false;
+    load.oem = choice.asciiFilterChosen;
+    LoadResult result = DocumentLoader::load(choice.fileName, load);
+    if (!result.ok) {
+        for (const std::string& e : result.errors) msg::error(q(e));
+        return;
+    }
+    const std::string& text = result.text;
+    page->ensurePasteHeadroom(static_cast<Pos>(text.size()));
+    page->replaceSelection(text);
+}
+
+void DocumentSet::pasteNew() {
+    reusePristine = false;
+    DocumentPage* page = newPage();
+    page->paste();
+    page->setPristine(false);
+}
+
+void DocumentSet::togglePasteBoard() {
+    DocumentPage* page = current();
+    m_pasteBoard = (m_pasteBoard == page) ? nullptr : page;
+}
+
+void DocumentSet::onClipboardChanged() {
+    if (!m_pasteBoard) return;
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) return;
+    DocumentPage* board = m_pasteBoard;
+    std::string insert;
+    if (board->textLength() > 0) insert = "\r\n";
+    QString normal = text;
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    normal.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    insert += s(normal);
+    board->ensurePasteHeadroom(static_cast<Pos>(insert.size()));
+    board->replaceRange(board->textLength(), 0, insert);
+    board->caretToEnd();
+    updateCaption(board);
+    msg::beep();
+}
+
+void DocumentSet::checkModifiedElsewhere() {
+    DocumentPage* before = current();
+    for (int i = 0; i < count(); ++i) {
+        DocumentPage* p = page(i);
+        if (p->fileTime() <= 0 || !p->hasFileName()) continue;
+        const std::int64_t now = FileStatus::fileTime(p->fileName());
+        if (now <= p->fileTime()) continue;
+        select(i);
+        if (msg::askYesNo(QStringLiteral("Another application has modified\n") + quoted(p->fileName()) +
+                          QStringLiteral(" \nReload it?"))) {
+            reload(p, false);
+        } else {
+            p->setFileTime(now);
+        }
+    }
+    select(m_tabs.indexOfPage(before));
+}
+
+}  // namespace sj

@@ -1,0 +1,170 @@
+#include "texttools/ui/DocumentSelector.h"
+#include "config/WindowKeys.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "app/ui/AppHost.h"
+#include "app/ui/DocumentSet.h"
+#include "document/ui/DocumentPage.h"
+#include "widgets/ui/ListField.h"
+
+namespace sj {
+
+DocumentSelector::DocumentSelector(AppHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), PlacementWindow(this), m_host(host) {
+    setObjectName(QStringLiteral("DocumentSelector"));
+    KeyPrefix = windowkeys::kDocumentSelector;
+    setAttribute(Qt::WA_DeleteOnClose);
+    PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
+    lbxPageNames = new ListField(this);
+    // Esc closes the selector rather than going back to the entry item.
+    lbxPageNames->UndoWhenEsc = false;
+    lbxPageNames->setObjectName(QStringLiteral("lbxPageNames"));
+    lbxPageNames->setToolTip(QStringLiteral("Activate selected document (Enter returns to editor)"));
+    lbxPageNames->installEventFilter(this);
+    lbxPageNames->viewport()->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lbxPageNames);
+
+    popupMenu = new QMenu(this);
+    CloseDocument1 = popupMenu->addAction(QStringLiteral("&Close Document"));
+    CloseDocument1->setStatusTip(QStringLiteral("Close current document"));
+    EraseDocument1 = popupMenu->addAction(QStringLiteral("&Erase Document"));
+    EraseDocument1->setStatusTip(
+        QStringLiteral("Delete current document (erases file if it exists on disk)"));
+    GotoDocument1 = popupMenu->addAction(QStringLiteral("&Go to Document"));
+    GotoDocument1->setStatusTip(QStringLiteral("Shift focus to document"));
+    popupMenu->addSeparator();
+    CloseSelectorWindow1 = popupMenu->addAction(QStringLiteral("Close Selector &Window"));
+    CloseSelectorWindow1->setStatusTip(QStringLiteral("Close selector window and return to editor"));
+    connect(CloseDocument1, &QAction::triggered, this, [this] {
+        m_host.documents().closeCurrent();
+        m_host.refreshStatus();
+    });
+    connect(EraseDocument1, &QAction::triggered, this, [this] {
+        m_host.documents().deleteCurrent();
+        m_host.refreshStatus();
+    });
+    connect(GotoDocument1, &QAction::triggered, this, &DocumentSelector::focusEditor);
+    connect(CloseSelectorWindow1, &QAction::triggered, this, [this] {
+        close();
+        m_host.window()->activateWindow();
+    });
+
+    connect(lbxPageNames, &QListWidget::currentRowChanged, this, &DocumentSelector::rowChosen);
+    connect(lbxPageNames, &QListWidget::itemDoubleClicked, this, &DocumentSelector::focusEditor);
+    DocumentSet& docs = host.documents();
+    connect(&docs, &DocumentSet::titlesChanged, this, &DocumentSelector::reload);
+    connect(&docs, &DocumentSet::currentChanged, this, &DocumentSelector::selectCurrent);
+    resize(220, 260);
+    reload();
+}
+
+void DocumentSelector::reload() {
+    DocumentSet& docs = m_host.documents();
+    std::vector<std::string> titles;
+    for (int i = 0; i < docs.count(); ++i) titles.push_back(docs.page(i)->title());
+    m_list = DocumentSelectorList(std::move(titles));
+    m_guard = true;
+    lbxPageNames->clear();
+    for (const std::string& t : m_list.titles()) lbxPageNames->addItem(QString::fromStdString(t));
+    m_guard = false;
+    setWindowTitle(QString::fromStdString(m_list.caption()));
+    selectCurrent();
+}
+
+void DocumentSelector::selectCurrent() {
+    DocumentPage* page = m_host.documents().current();
+    m_guard = true;
+    if (page) {
+        const auto row = m_list.indexOf(page->title());
+        // A title that changed without notice: the list is stale.
+        if (!row) {
+            m_guard = false;
+            reload();
+            return;
+        }
+        lbxPageNames->setCurrentRow(static_cast<int>(*row));
+    } else {
+        lbxPageNames->setCurrentRow(-1);
+    }
+    m_guard = false;
+}
+
+void DocumentSelector::rowChosen(int row) {
+    if (m_guard || row < 0 || row >= static_cast<int>(m_list.titles().size())) return;
+    DocumentSet& docs = m_host.documents();
+    const std::string& title = m_list.titles()[static_cast<std::size_t>(row)];
+    for (int i = 0; i < docs.count(); ++i) {
+        if (docs.page(i)->title() != title) continue;
+        if (i != docs.currentIndex()) {
+            m_guard = true;
+            docs.select(i);
+            m_guard = false;
+            m_host.refreshStatus();
+        }
+        break;
+    }
+    lbxPageNames->setFocus();
+}
+
+void DocumentSelector::focusEditor() {
+    m_host.window()->activateWindow();
+    if (DocumentPage* page = m_host.currentPage()) page->setFocus();
+}
+
+void DocumentSelector::showPopup(const QPoint& global) {
+    const bool selected = lbxPageNames->currentRow() >= 0;
+    CloseDocument1->setEnabled(selected);
+    GotoDocument1->setEnabled(selected);
+    DocumentPage* page = m_host.currentPage();
+    EraseDocument1->setEnabled(selected && page && page->hasFileName());
+    popupMenu->popup(global);
+}
+
+bool DocumentSelector::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == lbxPageNames && e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const bool plain = (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (k->key() == Qt::Key_Escape) {
+            close();
+            return true;
+        }
+        if (plain && k->key() == Qt::Key_Delete) {
+            if (lbxPageNames->currentRow() >= 0) CloseDocument1->trigger();
+            return true;
+        }
+        if (plain && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) return true;
+    }
+    if (watched == lbxPageNames && e->type() == QEvent::KeyRelease) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const bool plain = (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && !k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+            focusEditor();
+            return true;
+        }
+    }
+    if (watched == lbxPageNames->viewport() && e->type() == QEvent::MouseButtonRelease) {
+        auto* m = static_cast<QMouseEvent*>(e);
+        if (m->button() == Qt::RightButton) {
+            if (QListWidgetItem* item = lbxPageNames->itemAt(m->position().toPoint()))
+                lbxPageNames->setCurrentItem(item);
+            showPopup(m->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void DocumentSelector::closeEvent(QCloseEvent* e) {
+    emit closed();
+    QWidget::closeEvent(e);
+}
+
+}  // namespace sj

@@ -1,0 +1,89 @@
+#include "widgets/ui/MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace sj::msg {
+namespace {
+
+QPointer<QWidget> g_owner;
+bool g_sounds = true;
+void (*g_before)() = nullptr;
+void (*g_after)() = nullptr;
+Responder g_responder = nullptr;
+
+// Tabs would be drawn as boxes by some styles.
+QString shown(QString text) {
+    return text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
+QMessageBox::StandardButton run(QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons) {
+    if (g_before) g_before();
+    QMessageBox box(icon, QApplication::applicationDisplayName(), shown(text), buttons, g_owner);
+    const auto result = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (g_after) g_after();
+    return result;
+}
+
+}  // namespace
+
+void setOwner(QWidget* owner) {
+    g_owner = owner;
+}
+void setSoundsOn(bool on) {
+    g_sounds = on;
+}
+bool soundsOn() {
+    return g_sounds;
+}
+void beep() {
+    if (g_sounds) QApplication::beep();
+}
+void setModalHooks(void (*before)(), void (*after)()) {
+    g_before = before;
+    g_after = after;
+}
+void setTestResponder(Responder responder) {
+    g_responder = responder;
+}
+
+void error(const QString& text) {
+    beep();
+    if (g_responder) {
+        g_responder(text, false);
+        return;
+    }
+    run(QMessageBox::Warning, text, QMessageBox::Ok);
+}
+
+void info(const QString& text, bool withBeep) {
+    if (withBeep) beep();
+    if (g_responder) {
+        g_responder(text, false);
+        return;
+    }
+    run(QMessageBox::Information, text, QMessageBox::Ok);
+}
+
+bool askYesNo(const QString& text, bool withBeep) {
+    if (withBeep) beep();
+    if (g_responder) return g_responder(text, false) == Answer::Yes;
+    return run(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer askYesNoCancel(const QString& text, bool withBeep) {
+    if (withBeep) beep();
+    if (g_responder) return g_responder(text, true);
+    switch (run(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+}  // namespace sj::msg
