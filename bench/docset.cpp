@@ -34,7 +34,7 @@ struct Window {
     sj::MainWindow window{options};
     Window() {
         window.documents().newPage();
-        window.documents().reusePristine = true;
+        window.documents().rules().setReuseEmptyPage(true);
         window.show();
         QApplication::processEvents();
     }

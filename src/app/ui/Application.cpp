@@ -121,7 +121,7 @@ int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>
         steps.olderPropertiesLayout);
     pageSettings.attach(docs);
     docs.newPage();
-    docs.reusePristine = true;
+    docs.rules().setReuseEmptyPage(true);
     for (auto it = options.history.rbegin(); it != options.history.rend(); ++it) docs.reopenList().add(*it);
     emit docs.reopenListChanged();
     PlacementWindow::setConfigFile(ini.path());

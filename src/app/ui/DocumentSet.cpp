@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
+#include <filesystem>
+
 #include "app/ui/DocumentTabs.h"
 #include "app/ui/FileDialogs.h"
 #include "config/Options.h"
@@ -69,7 +71,7 @@ PageEnvironment DocumentSet::environment() {
     env.fileBoxExt = m_options.fileBoxExt;
     env.dateFilter = m_options.dateFilter;
     env.progress = m_progress;
-    env.untitledCounter = &untitledCounter;
+    env.untitledCounter = &m_rules.untitledCounter();
     return env;
 }
 
@@ -117,24 +119,23 @@ DocumentPage* DocumentSet::findByTitle(const std::string& title) const {
     return nullptr;
 }
 
+std::vector<std::string> DocumentSet::titles() const {
+    std::vector<std::string> result;
+    result.reserve(count());
+    for (int i = 0; i < count(); ++i) result.push_back(page(i)->title());
+    return result;
+}
+
 DocumentPage* DocumentSet::newPage(const std::string& fileName) {
-    // The next number whose title no page already bears.
-    for (;;) {
-        const std::string candidate = "Untitled." + std::to_string(untitledCounter + 1);
-        bool taken = false;
-        for (int i = 0; i < count() && !taken; ++i)
-            taken = fileutils::fileNameOf(page(i)->title()) == candidate;
-        if (!taken) break;
-        ++untitledCounter;
-    }
+    m_rules.skipTakenUntitledNumbers(titles());
     DocumentPage* cur = current();
-    if (reusePristine && cur && cur->pristine() && !cur->hasFileName()) {
-        reusePristine = false;
+    const bool reuse = cur && m_rules.reusesCurrent(true, cur->pristine(), cur->hasFileName());
+    m_rules.setReuseEmptyPage(false);
+    if (reuse) {
         cur->setFileName(fileName);
         updateCaption(cur);
         return cur;
     }
-    reusePristine = false;
     DocumentPage* page = createPage(fileName);
     const int index = m_tabs.add(q(page->shortTitle()), page);
     m_tabs.select(index);
@@ -158,6 +159,7 @@ bool DocumentSet::emptyPage(DocumentPage* page) {
     page->clearPage();
     applyWindowSettings(page);
     page->setClipLibrary(false);
+    m_rules.skipTakenUntitledNumbers(titles());
     updateCaption(page);
     return true;
 }
@@ -256,19 +258,23 @@ void DocumentSet::forgetPage(DocumentPage* page) {
 bool DocumentSet::closeCurrent() {
     DocumentPage* page = current();
     if (!page) return true;
-    if (count() == 1) {
-        if (!page->hasFileName() && page->pristine()) return true;
-        const bool wasBoard = m_pasteBoard == page;
-        if (!emptyPage(page)) return false;
-        if (wasBoard) m_pasteBoard = nullptr;
-        reusePristine = page->pristine();
-        emit titlesChanged();
-        return true;
+    switch (DocumentSetRules::closing(count(), page->hasFileName(), page->pristine())) {
+        case DocumentSetRules::Closing::Nothing:
+            return true;
+        case DocumentSetRules::Closing::Empty: {
+            const bool wasBoard = m_pasteBoard == page;
+            if (!emptyPage(page)) return false;
+            if (wasBoard) m_pasteBoard = nullptr;
+            m_rules.setReuseEmptyPage(page->pristine());
+            emit titlesChanged();
+            return true;
+        }
+        case DocumentSetRules::Closing::Remove:
+            break;
     }
     if (saveQuestion(page) == Question::Cancel) return false;
     forgetPage(page);
-    const int index = m_tabs.indexOfPage(page);
-    m_tabs.select(index > 0 ? index - 1 : 1);
+    m_tabs.select(DocumentSetRules::tabAfterClosing(m_tabs.indexOfPage(page)));
     m_tabs.remove(m_tabs.indexOfPage(page));
     emit titlesChanged();
     return true;
@@ -276,13 +282,12 @@ bool DocumentSet::closeCurrent() {
 
 bool DocumentSet::closeAll() {
     select(count() - 1);
-    while (count() > 1 || current()->hasFileName() || !current()->pristine()) {
+    while (!DocumentSetRules::allClosed(count(), current()->hasFileName(), current()->pristine())) {
         const int before = count();
-        const bool wasPristine = current()->pristine() && !current()->hasFileName();
         if (!closeCurrent()) return false;
-        if (count() == before && count() == 1 && (wasPristine || current()->pristine())) break;
+        if (count() == before && count() == 1) break;  // the only page could not be emptied further
     }
-    reusePristine = true;
+    m_rules.setReuseEmptyPage(true);
     return true;
 }
 
@@ -338,9 +343,8 @@ bool DocumentSet::openOne(const std::string& rawName, const OpenRequest& request
         return false;
     }
     DocumentPage* cur = current();
-    const bool reuse = !cur || (reusePristine && cur->pristine() && !cur->hasFileName());
-    if (reuse && untitledCounter == 1 && count() == 1) untitledCounter = 0;
-    DocumentPage* target = reuse && cur ? cur : nullptr;
+    const bool reuse = cur && m_rules.reusesCurrent(true, cur->pristine(), cur->hasFileName());
+    DocumentPage* target = reuse ? cur : nullptr;
     bool created = false;
     if (!target) {
         target = createPage({});
@@ -351,8 +355,8 @@ bool DocumentSet::openOne(const std::string& rawName, const OpenRequest& request
         return false;
     }
     if (created) m_tabs.select(m_tabs.add(q(target->shortTitle()), target));
+    m_rules.fileOpened(reuse, count());
     updateCaption(target);
-    reusePristine = false;
     m_reopen.remove(name);
     emit reopenListChanged();
     target->setClipLibrary(fileutils::extensionOf(name) == "clb");
@@ -411,28 +415,32 @@ void DocumentSet::renameCurrent() {
     request.defaultText = q(oldShort);
     QString answer;
     if (!InputQueryDialog::ask(request, answer, m_window)) return;
-    std::string newShort = s(answer);
-    if (newShort.find('/') != std::string::npos) {
+    if (!DocumentSetRules::isValidRenameAnswer(s(answer))) {
         msg::error(QStringLiteral("Error: \"") + answer + QStringLiteral("\" is not a valid file name!"));
         return;
     }
-    if (newShort.find('.') == std::string::npos)
-        newShort +=
-            "." + (page->hasFileName() ? fileutils::extensionOf(page->fileName()) : m_options.fileBoxExt);
-    const std::string dir = page->hasFileName() ? fileutils::directoryOf(page->fileName()) : std::string();
-    const std::string newName = dir.empty() ? newShort : fileutils::join(dir, newShort);
     const std::string oldName = page->fileName();
-    if (newName == oldName) return;
-    const bool caseOnly = QString::compare(q(newName), q(oldName), Qt::CaseInsensitive) == 0;
-    if (!caseOnly && findByTitle(newName)) {
-        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" is open in editor!"),
-                  true);
-        return;
-    }
-    if (!caseOnly && fileutils::fileExists(newName)) {
-        msg::info(QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" already exists!"),
-                  true);
-        return;
+    const std::string newName = DocumentSetRules::renameTarget(oldName, s(answer), m_options.fileBoxExt);
+    if (newName.empty()) return;
+    const DocumentPage* other = findByTitle(newName);
+    std::error_code error;
+    const bool exists = std::filesystem::exists(newName, error);
+    const bool sameFile = exists && !oldName.empty() && std::filesystem::equivalent(oldName, newName, error);
+    switch (DocumentSetRules::renameVerdict(oldName, newName, other && other != page, exists, sameFile)) {
+        case DocumentSetRules::Rename::Unchanged:
+            return;
+        case DocumentSetRules::Rename::OpenInEditor:
+            msg::info(
+                QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" is open in editor!"),
+                true);
+            return;
+        case DocumentSetRules::Rename::AlreadyExists:
+            msg::info(
+                QStringLiteral("Cannot rename, ") + quoted(newName) + QStringLiteral(" already exists!"),
+                true);
+            return;
+        case DocumentSetRules::Rename::Go:
+            break;
     }
     if (!oldName.empty() && fileutils::fileExists(oldName)) {
         if (std::rename(oldName.c_str(), newName.c_str()) != 0) {
@@ -483,7 +491,7 @@ void DocumentSet::insertFile() {
 }
 
 void DocumentSet::pasteNew() {
-    reusePristine = false;
+    m_rules.setReuseEmptyPage(false);
     DocumentPage* page = newPage();
     page->paste();
     page->setPristine(false);

@@ -8,7 +8,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "app/DocumentSetRules.h"
 #include "config/ReopenList.h"
 #include "document/ui/DocumentPage.h"
 
@@ -67,8 +69,8 @@ public:
     ReopenList& reopenList() { return m_reopen; }
     bool browseMode = false;
     bool openReadOnly = false;
-    bool reusePristine = true;
-    int untitledCounter = 0;
+    // The numbering and reuse state the set's decisions rest on.
+    DocumentSetRules& rules() { return m_rules; }
     // Hooks the rest of the program attaches to.
     std::function<void(DocumentPage*)> pageClosing;                      // settings to the store
     std::function<void(DocumentPage*, const std::string&)> pageOpening;  // settings from the store
@@ -91,6 +93,7 @@ signals:
 
 private:
     DocumentPage* createPage(const std::string& fileName);
+    std::vector<std::string> titles() const;
     void attach(DocumentPage* page);
     void forgetPage(DocumentPage* page);
     bool loadInto(DocumentPage* page, const std::string& name, const OpenRequest& request, bool reused);
@@ -105,6 +108,7 @@ private:
     QWidget* m_window;
     ProgressWindow* m_progress;
     ReopenList m_reopen;
+    DocumentSetRules m_rules;
     QPointer<DocumentPage> m_pasteBoard;
 };
 

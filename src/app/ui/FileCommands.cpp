@@ -116,14 +116,7 @@ void FileCommands::openDocument() {
 }
 
 void FileCommands::newDocument() {
-    DocumentSet& docs = m_host.documents();
-    DocumentPage* cur = docs.current();
-    if (docs.reusePristine && cur && cur->pristine() && !cur->hasFileName()) {
-        docs.reusePristine = false;
-        return;
-    }
-    docs.reusePristine = false;
-    docs.newPage();
+    m_host.documents().newPage();
     m_host.refreshStatus();
 }
 

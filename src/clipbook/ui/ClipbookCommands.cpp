@@ -308,7 +308,7 @@ void ClipbookCommands::newLibrary() {
                                      Qt::CaseInsensitive) == 0;
         if (!taken) break;
     }
-    docs.reusePristine = false;
+    docs.rules().setReuseEmptyPage(false);
     DocumentPage* page = docs.newPage(title);
     page->setClipLibrary(true);
     docs.updateCaption(page);

@@ -114,6 +114,7 @@ void DocumentPage::toggleOem() {
 
 void DocumentPage::clearPage() {
     m_fileName.clear();
+    m_untitledNumber = 0;  // an emptied page draws a fresh untitled number
     m_fileTime = 0;
     m_truncated = false;
     m_converted = 0;

@@ -36,7 +36,7 @@ protected:
         InputQueryDialog::setTestResponder(answerRename);
         window = std::make_unique<MainWindow>(options);
         docs().newPage();
-        docs().reusePristine = true;
+        docs().rules().setReuseEmptyPage(true);
     }
     void TearDown() override {
         for (int i = 0; i < docs().count(); ++i) docs().page(i)->setModified(false);
@@ -98,6 +98,40 @@ TEST_F(DocumentFaultsTest, RenameRefusesAnExistingNameAndAPathAndRenamesOnDisk) 
     EXPECT_FALSE(std::filesystem::exists(a));
     EXPECT_EQ(test::readFile(dir.file("c.txt")), "a\r\n");
     EXPECT_EQ(docs().current()->fileName(), dir.file("c.txt"));
+}
+
+TEST_F(DocumentFaultsTest, RenameInLetterCaseOnlyNeverOverwritesTheOtherFile) {
+    // On this file system a.txt and A.txt are two files.
+    const std::string lower = dir.write("a.txt", "lower\r\n");
+    const std::string upper = dir.write("A.txt", "upper\r\n");
+    ASSERT_TRUE(docs().openByName(lower));
+    g_renameAnswer = "A.txt";
+    docs().renameCurrent();
+    ASSERT_EQ(test::MessageRecorder::messages().size(), 1);
+    EXPECT_EQ(test::MessageRecorder::messages().last(),
+              "Cannot rename, \"" + QString::fromStdString(upper) + "\" already exists!");
+    EXPECT_EQ(test::readFile(upper), "upper\r\n");
+    EXPECT_EQ(test::readFile(lower), "lower\r\n");
+    EXPECT_EQ(docs().current()->fileName(), lower);
+
+    // The same when the other file is open in another tab.
+    ASSERT_TRUE(docs().openByName(upper));
+    docs().select(0);
+    docs().renameCurrent();
+    ASSERT_EQ(test::MessageRecorder::messages().size(), 2);
+    EXPECT_EQ(test::MessageRecorder::messages().last(),
+              "Cannot rename, \"" + QString::fromStdString(upper) + "\" is open in editor!");
+    EXPECT_EQ(test::readFile(upper), "upper\r\n");
+    EXPECT_EQ(docs().page(0)->fileName(), lower);
+
+    // Without another file of that name the letter case changes on disk.
+    g_renameAnswer = "B.txt";
+    const std::string b = dir.write("b.txt", "b\r\n");
+    ASSERT_TRUE(docs().openByName(b));
+    docs().renameCurrent();
+    EXPECT_EQ(test::MessageRecorder::messages().size(), 2);
+    EXPECT_FALSE(std::filesystem::exists(b));
+    EXPECT_EQ(test::readFile(dir.file("B.txt")), "b\r\n");
 }
 
 TEST_F(DocumentFaultsTest, DroppedDirectoryIsRefusedWithAMessage) {

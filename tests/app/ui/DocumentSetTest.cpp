@@ -46,7 +46,7 @@ protected:
         window->addCommandGroup(files);
         window->addCommandGroup(edit);
         docs().newPage();
-        docs().reusePristine = true;
+        docs().rules().setReuseEmptyPage(true);
     }
     void TearDown() override {
         for (int i = 0; i < docs().count(); ++i) docs().page(i)->setModified(false);
@@ -89,6 +89,19 @@ TEST_F(DocumentSetTest, NewAfterAnOpenIsTheFirstUntitledPage) {
     files->newDocument();
     ASSERT_EQ(docs().count(), 2);
     EXPECT_EQ(docs().current()->title(), "Untitled.1");
+}
+
+TEST_F(DocumentSetTest, ClosingTheOnlyModifiedUntitledPageLeavesTheNextNumber) {
+    ASSERT_EQ(titleAt(0), "Untitled.1");
+    QTest::keyClicks(docs().current(), QStringLiteral("unsaved"));
+    ASSERT_TRUE(docs().current()->isModified());
+    QApplication::processEvents();  // the edit reaches the set
+    g_answers = {msg::Answer::No};
+    ASSERT_TRUE(docs().closeCurrent());
+    EXPECT_EQ(g_questions, 1);
+    ASSERT_EQ(docs().count(), 1);
+    EXPECT_EQ(docs().current()->textLength(), 0);
+    EXPECT_EQ(titleAt(0), "Untitled.2");
 }
 
 TEST_F(DocumentSetTest, CloseAllStopsAtACancelledQuestion) {
