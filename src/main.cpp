@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::WindowCommands(window));
         window.addCommandGroup(new sj::FindCommands(window));
         window.addCommandGroup(new sj::DocumentSelectorCommands(window));
-        window.addCommandGroup(new sj::ClipbookCommands(window, &window, &window));
+        window.addCommandGroup(new sj::ClipbookCommands(window, &window));
         window.addCommandGroup(new sj::DateStampCommandGroup(window));
         window.addCommandGroup(new sj::LineCommandGroup(window));
         window.addCommandGroup(new sj::CaseCommandGroup(window));

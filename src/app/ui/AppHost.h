@@ -1,6 +1,8 @@
 #pragma once
 // What a command group may reach of the main window: the current page, the
-// document set, the option set and the status bar.
+// document set, the option set, the status bar and the application's moments
+// (first show, shut-down, requests from the status bar and the command line).
+// It is the only way a group reaches the window.
 #include <QString>
 
 class QWidget;
@@ -8,6 +10,7 @@ class QWidget;
 namespace sj {
 
 class DocumentPage;
+class AppHostSignals;
 class DocumentSet;
 struct Options;
 
@@ -24,6 +27,7 @@ public:
     virtual void setStayOnTop(bool on) = 0;
     virtual bool stayOnTop() const = 0;
     virtual void setMultipleInstances(bool on) = 0;
+    virtual AppHostSignals& hostSignals() = 0;
 };
 
 }  // namespace sj

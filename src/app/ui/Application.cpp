@@ -177,7 +177,7 @@ int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>
             for (const QString& n : docs.openFileNames()) options.autoLoad.push_back(n.toStdString());
         options.history = docs.reopenList().entries();
         // The tool windows hand their state to the option set before it is written.
-        if (window.onShutdown) window.onShutdown();
+        emit window.hostSignals().shuttingDown();
         if (writable) {
             window.savePlacement();
             options.write(ini);

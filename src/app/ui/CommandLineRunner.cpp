@@ -78,8 +78,7 @@ void processCommandLine(MainWindow& window, const CommandLine& line, const std::
                     case ResolvedFileName::Outcome::Skip:
                         break;
                 }
-                if (action.print && window.onPrintRequest && docs.current())
-                    window.onPrintRequest(docs.current());
+                if (action.print && docs.current()) emit window.hostSignals().printRequested(docs.current());
                 break;
             }
         }

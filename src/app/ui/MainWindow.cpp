@@ -152,7 +152,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     const bool overStatusBar = watched == statusBar() || watched == m_caretPanel || watched == m_modePanel ||
                                watched == m_noticePanel;
     if (overStatusBar && e->type() == QEvent::MouseButtonDblClick) {
-        if (watched == m_caretPanel && onJumpToLine) onJumpToLine();
+        if (watched == m_caretPanel) emit m_hostSignals.jumpToLineRequested();
         if (watched == m_modePanel && m_options.internalOVR && currentPage())
             currentPage()->setOverwrite(!currentPage()->overwrite());
         if (watched == m_noticePanel && currentPage()) currentPage()->selectAll();
@@ -289,7 +289,7 @@ void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!m_shown) {
         m_shown = true;
-        if (onFirstShow) QTimer::singleShot(0, this, onFirstShow);
+        QTimer::singleShot(0, &m_hostSignals, &AppHostSignals::firstShown);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/ui/AppHost.h"
+#include "app/ui/AppHostSignals.h"
 #include "app/ui/CommandGroup.h"
 #include "widgets/ui/PlacementWindow.h"
 
@@ -53,13 +54,10 @@ public:
     void setStayOnTop(bool on) override;
     bool stayOnTop() const override { return StayOnTopWindow::stayOnTop(); }
     void setMultipleInstances(bool on) override;
+    AppHostSignals& hostSignals() override { return m_hostSignals; }
     std::function<void(bool)> onMultipleInstancesChanged;
     // Runs before the window closes; false keeps it open (a cancelled save question).
     std::function<bool()> onCloseRequest;
-    std::function<void()> onFirstShow;
-    std::function<void()> onJumpToLine;
-    std::function<void(DocumentPage*)> onPrintRequest;
-    std::function<void()> onShutdown;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -77,6 +75,7 @@ private:
     void increaseBuffer();
 
     Options& m_options;
+    AppHostSignals m_hostSignals;
     DocumentTabs* m_tabs;
     DocumentSet* m_documents;
     QMap<QString, QMenu*> m_menus;

@@ -10,9 +10,9 @@
 #include <filesystem>
 
 #include "app/ui/AppHost.h"
+#include "app/ui/AppHostSignals.h"
 #include "app/ui/CommandLineRunner.h"
 #include "app/ui/DocumentSet.h"
-#include "app/ui/MainWindow.h"
 #include "clipbook/LibraryNames.h"
 #include "clipbook/ui/LibraryFileDialog.h"
 #include "config/Options.h"
@@ -39,8 +39,8 @@ bool sameDirectory(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, MainWindow* window)
-    : CommandGroup(host), m_main(main), m_window(window), m_paster(m_prompts, m_launcher) {
+ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main)
+    : CommandGroup(host), m_main(main), m_paster(m_prompts, m_launcher) {
     m_clipbook = action(QStringLiteral("&Clipbook"), QKeySequence(Qt::Key_F4),
                         QStringLiteral("|Display or close clipbook window"));
     m_clipbook->setCheckable(true);
@@ -98,19 +98,11 @@ ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main, MainWindow*
         host.options().defaultTemplate =
             fileutils::join(fileutils::directoryOf(host.options().defaultTemplate), "Sample");
 
-    if (m_window) {
-        auto previousShutdown = m_window->onShutdown;
-        m_window->onShutdown = [this, previousShutdown] {
-            shutDown();
-            if (previousShutdown) previousShutdown();
-        };
-        auto previousFirstShow = m_window->onFirstShow;
-        m_window->onFirstShow = [this, previousFirstShow] {
-            if (previousFirstShow) previousFirstShow();
-            Options& o = m_host.options();
-            if (o.openClipbook && !m_panel) openClipbook(!o.showClipbook, false);
-        };
-    }
+    connect(&host.hostSignals(), &AppHostSignals::shuttingDown, this, &ClipbookCommands::shutDown);
+    connect(&host.hostSignals(), &AppHostSignals::firstShown, this, [this] {
+        const Options& o = m_host.options();
+        if (o.openClipbook && !m_panel) openClipbook(!o.showClipbook, false);
+    });
 }
 
 ClipbookCommands::~ClipbookCommands() = default;

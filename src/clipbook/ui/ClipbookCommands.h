@@ -18,13 +18,11 @@ class QMainWindow;
 
 namespace sj {
 
-class MainWindow;
-
 class ClipbookCommands : public CommandGroup {
     Q_OBJECT
 public:
     // window may be null in tests that only need the pane and the commands.
-    ClipbookCommands(AppHost& host, QMainWindow* main, MainWindow* window = nullptr);
+    ClipbookCommands(AppHost& host, QMainWindow* main);
     ~ClipbookCommands() override;
 
     void addToMenus(MenuSet& menus) override;
@@ -65,7 +63,6 @@ private:
     QFont storedListFont() const;
 
     QMainWindow* m_main;
-    MainWindow* m_window;
     DialogPromptHost m_prompts;
     ProcessLauncher m_launcher;
     ClipPaster m_paster;

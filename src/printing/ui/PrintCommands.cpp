@@ -6,8 +6,8 @@
 #include <QPrintDialog>
 
 #include "app/ui/AppHost.h"
+#include "app/ui/AppHostSignals.h"
 #include "app/ui/DocumentSet.h"
-#include "app/ui/MainWindow.h"
 #include "document/ui/DocumentPage.h"
 #include "printing/ui/DocumentPrinter.h"
 #include "widgets/ui/MessageBoxes.h"
@@ -24,8 +24,7 @@ PrintCommands::PrintCommands(AppHost& host)
     connect(m_setup, &QAction::triggered, this, &PrintCommands::printerSetup);
     connect(m_print, &QAction::triggered, this, &PrintCommands::printDocument);
     connect(m_printAll, &QAction::triggered, this, &PrintCommands::printAll);
-    if (auto* window = dynamic_cast<MainWindow*>(&host))
-        window->onPrintRequest = [this](DocumentPage* page) { printWithoutDialog(page); };
+    connect(&host.hostSignals(), &AppHostSignals::printRequested, this, &PrintCommands::printWithoutDialog);
 }
 
 PrintCommands::~PrintCommands() = default;

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/ui/AppHost.h"
-#include "app/ui/MainWindow.h"
+#include "app/ui/AppHostSignals.h"
 #include "config/Options.h"
 #include "document/ui/DocumentPage.h"
 #include "texttools/ui/AutoScrollDialog.h"
@@ -22,13 +22,9 @@ DocumentSelectorCommands::DocumentSelectorCommands(AppHost& host) : CommandGroup
     connect(PageSelector1, &QAction::triggered, this, &DocumentSelectorCommands::showDocumentSelector);
     connect(AutoScroll1, &QAction::triggered, this, &DocumentSelectorCommands::showAutoScroll);
     // An open selector's placement reaches the option set before it is written.
-    if (auto* main = dynamic_cast<MainWindow*>(&host)) {
-        auto previousShutdown = main->onShutdown;
-        main->onShutdown = [this, previousShutdown] {
-            if (m_selector) m_selector->savePlacement();
-            if (previousShutdown) previousShutdown();
-        };
-    }
+    connect(&host.hostSignals(), &AppHostSignals::shuttingDown, this, [this] {
+        if (m_selector) m_selector->savePlacement();
+    });
     // The selector comes back when it was open at the end of the last run.
     if (host.options().showSelector)
         QTimer::singleShot(0, this, [this] {

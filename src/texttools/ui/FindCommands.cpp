@@ -5,8 +5,8 @@
 #include <QRadioButton>
 
 #include "app/ui/AppHost.h"
+#include "app/ui/AppHostSignals.h"
 #include "app/ui/DocumentSet.h"
-#include "app/ui/MainWindow.h"
 #include "document/ui/DocumentPage.h"
 #include "texttools/JumpToLine.h"
 #include "texttools/ui/FindController.h"
@@ -51,7 +51,7 @@ FindCommands::FindCommands(AppHost& host) : CommandGroup(host), m_docs(host.docu
     connect(SearchAgainReverse1, &QAction::triggered, this, &FindCommands::findAgainReverse);
     for (QAction* a : {Replace2, Replace1})
         connect(a, &QAction::triggered, this, &FindCommands::startReplace);
-    connect(JumptoLine1, &QAction::triggered, this, &FindCommands::PCaretPosDblClick);
+    connect(JumptoLine1, &QAction::triggered, this, &FindCommands::jumpToLine);
 
     connect(m_dlgFind, &FindController::find, this, &FindCommands::dlgFindFind);
     connect(m_dlgFind, &FindController::gotoStart, this, &FindCommands::dlgGotoStart);
@@ -66,8 +66,7 @@ FindCommands::FindCommands(AppHost& host) : CommandGroup(host), m_docs(host.docu
     connect(&host.documents(), &DocumentSet::pageEdited, this, &FindCommands::updateEnabled);
     connect(&host.documents(), &DocumentSet::currentChanged, this, &FindCommands::updateEnabled);
 
-    if (auto* main = dynamic_cast<MainWindow*>(host.window()))
-        main->onJumpToLine = [this] { PCaretPosDblClick(); };
+    connect(&host.hostSignals(), &AppHostSignals::jumpToLineRequested, this, &FindCommands::jumpToLine);
     updateEnabled();
 }
 
@@ -240,7 +239,7 @@ void FindCommands::dlgGotoStart(bool up) {
     m_host.refreshStatus();
 }
 
-void FindCommands::PCaretPosDblClick() {
+void FindCommands::jumpToLine() {
     DocumentPage* page = m_host.currentPage();
     if (!page) return;
     const int lineCount = page->displayLineCount();

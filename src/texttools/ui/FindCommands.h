@@ -31,7 +31,7 @@ public:
     void dlgReplaceReplaceAll();
     void dlgGotoStart(bool up);
     // Jump to Line, also the double click on the status bar's caret panel.
-    void PCaretPosDblClick();
+    void jumpToLine();
 
     FindEngine& engine() { return m_engine; }
     FindController& dlgFind() { return *m_dlgFind; }

@@ -20,7 +20,7 @@ TEST(NewTemplateTest, NameOpenInAnotherCaseIsPassedOver) {
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     Options options;
     MainWindow window(options);
-    auto* commands = new ClipbookCommands(window, &window, &window);
+    auto* commands = new ClipbookCommands(window, &window);
     window.addCommandGroup(commands);
     DocumentSet& docs = window.documents();
     docs.newPage(config.file("clip1.clb"));

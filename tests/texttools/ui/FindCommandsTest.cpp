@@ -3,8 +3,10 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -249,15 +251,15 @@ TEST(JumpToLine, ClampsToTheDocumentAndNamesTheRange) {
     InputQueryDialog::setTestResponder(&answerJump);
     f.w.page(0)->setCaret(5);
     g_jumpAnswer = QStringLiteral("99");
-    f.cmds->PCaretPosDblClick();
+    f.cmds->jumpToLine();
     EXPECT_EQ(g_jumpPrompt, QStringLiteral("Jump to line [1 to 3]"));
     EXPECT_EQ(f.w.page(0)->selStart(), 10);
     g_jumpAnswer = QStringLiteral("0");
-    f.cmds->PCaretPosDblClick();
+    f.cmds->jumpToLine();
     EXPECT_EQ(f.w.page(0)->selStart(), 0);
     g_jumpAnswer = QString();
     f.w.page(0)->setCaret(6);
-    f.cmds->PCaretPosDblClick();
+    f.cmds->jumpToLine();
     EXPECT_EQ(f.w.page(0)->selStart(), 6);
     InputQueryDialog::setTestResponder(nullptr);
 }
@@ -328,10 +330,15 @@ TEST(ReplaceDialog, AllDocumentsForcesDownwardsAndAReverseSearchShowsInTheOpenDi
 
 TEST(JumpToLine, TheStatusBarCaretPanelAsksForTheLine) {
     Fixture f({"a\r\nb\r\n"});
-    ASSERT_TRUE(static_cast<bool>(f.w.window->onJumpToLine));
     InputQueryDialog::setTestResponder(&answerJump);
     g_jumpAnswer = QStringLiteral("2");
-    f.w.window->onJumpToLine();
+    f.w.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.w.window.get()));
+    QLabel* caretPanel = nullptr;
+    for (QLabel* label : f.w.window->statusBar()->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("1:1")) caretPanel = label;
+    ASSERT_NE(caretPanel, nullptr);
+    QTest::mouseDClick(caretPanel, Qt::LeftButton);
     EXPECT_EQ(f.w.page(0)->selStart(), 3);
     EXPECT_EQ(g_jumpPrompt, QStringLiteral("Jump to line [1 to 2]"));
     InputQueryDialog::setTestResponder(nullptr);
