@@ -14,6 +14,7 @@
 
 #include "app/ui/DocumentSet.h"
 #include "app/ui/DocumentTabs.h"
+#include "app/ui/KeyRouter.h"
 #include "config/Options.h"
 #include "document/ui/DocumentPage.h"
 #include "document/ui/EditorFont.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(Options& options, QWidget* parent)
     connect(m_documents, &DocumentSet::pageEdited, this, [this](DocumentPage* p) {
         if (p == currentPage()) refreshStatus();
     });
+    new KeyRouter(*this);
     msg::setOwner(this);
     resize(800, 600);
 }

@@ -11,6 +11,7 @@
 #include <QTextOption>
 #include <QTimer>
 
+#include "app/ui/KeyRouter.h"
 #include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipbookPane.h"
 #include "document/ui/EditorView.h"
@@ -69,6 +70,7 @@ private:
 
 ClipListView::ClipListView(ClipbookPane& panel) : m_panel(panel) {
     setObjectName(QStringLiteral("qva_ClipbookList"));
+    KeyRouter::setFocusKind(this, KeyRouting::Focus::ClipList);
     setToolTip({});
     setStatusTip(QStringLiteral("List of clipbook items (double-click to paste or launch)"));
     setSelectionMode(QAbstractItemView::SingleSelection);

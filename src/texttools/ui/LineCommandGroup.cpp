@@ -14,7 +14,6 @@
 #include "text/Collation.h"
 #include "texttools/LineMenus.h"
 #include "texttools/LineWorkers.h"
-#include "texttools/ui/EditorShortcutFilter.h"
 #include "texttools/ui/LinePageEditor.h"
 #include "widgets/ui/MessageBoxes.h"
 
@@ -25,7 +24,6 @@ LineCommandGroup::LineCommandGroup(AppHost& host) : CommandGroup(host) {
     m_context = makeItems(false);
     m_deleteLine = action(QStringLiteral("Delete Line"), QKeySequence(Qt::CTRL | Qt::Key_Y), {});
     connect(m_deleteLine, &QAction::triggered, this, &LineCommandGroup::deleteCurrentLine);
-    new EditorShortcutFilter(host, this);
 }
 
 LineCommandGroup::~LineCommandGroup() = default;
