@@ -1,6 +1,26 @@
 #include "text/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace sj::utf8 {
+namespace {
+
+// Offset of the first byte >= 0x80 at or after pos, eight bytes at a time:
+// big files are mostly ASCII, and one test per word is what makes a pass over
+// them cost about as much as reading them.
+std::size_t skipAscii(std::string_view s, std::size_t pos) {
+    const std::size_t n = s.size();
+    for (; pos + 8 <= n; pos += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, s.data() + pos, 8);
+        if (w & 0x8080808080808080ull) break;
+    }
+    while (pos < n && static_cast<unsigned char>(s[pos]) < 0x80) ++pos;
+    return pos;
+}
+
+}  // namespace
 
 char32_t decode(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
@@ -70,12 +90,7 @@ std::string encode(char32_t cp) {
 
 bool isValid(std::string_view s) {
     std::size_t pos = 0;
-    while (pos < s.size()) {
-        // Fast path over ASCII runs.
-        if (static_cast<unsigned char>(s[pos]) < 0x80) {
-            ++pos;
-            continue;
-        }
+    while ((pos = skipAscii(s, pos)) < s.size()) {
         const std::size_t before = pos;
         if (decode(s, pos) == kReplacement && !(pos - before == 3 && s.substr(before, 3) == "\xEF\xBF\xBD"))
             return false;
@@ -95,6 +110,10 @@ std::size_t floorBoundary(std::string_view s, std::size_t pos) {
 std::size_t countChars(std::string_view s) {
     std::size_t n = 0;
     for (std::size_t pos = 0; pos < s.size();) {
+        const std::size_t ascii = skipAscii(s, pos);
+        n += ascii - pos;
+        pos = ascii;
+        if (pos == s.size()) break;
         decode(s, pos);
         ++n;
     }

@@ -50,3 +50,19 @@ TEST(Windows1252, ReportsTheFirstCharacterItCannotHold) {
     EXPECT_FALSE(cp1252::fromUtf8("ab\xE2\x82\xAC\xE4\xB8\xAD", &at).has_value());
     EXPECT_EQ(at, 5u);  // the euro sign maps, the CJK character does not
 }
+
+// The word-at-a-time ASCII skip must hand over at every alignment: a multi-byte
+// character or a bad byte at each offset of a long ASCII run is still seen.
+TEST(Utf8, LongAsciiRunsHandOverAtEveryOffset) {
+    for (std::size_t at = 0; at < 20; ++at) {
+        std::string good(24, 'a');
+        good.insert(at, "\xE2\x82\xAC");
+        EXPECT_TRUE(utf8::isValid(good)) << at;
+        EXPECT_EQ(utf8::countChars(good), 25u) << at;
+        std::string bad(24, 'a');
+        bad.insert(at, "\xE2\x82");
+        EXPECT_FALSE(utf8::isValid(bad)) << at;
+        EXPECT_EQ(utf8::countChars(bad), 26u) << at;  // each bad byte counts as one
+        EXPECT_FALSE(utf8::isValid(std::string(24, 'b') + std::string(at, 'c') + "\xFF")) << at;
+    }
+}
