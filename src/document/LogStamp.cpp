@@ -17,12 +17,18 @@ bool LogStamp::isLogDocument(std::string_view text) {
     return true;
 }
 
+std::string LogStamp::tail(std::string_view textEnd, std::string_view stamp) {
+    std::string t;
+    if (!textEnd.ends_with("\r\n")) t += "\r\n";
+    t += "\r\n";
+    t += stamp;
+    t += "\r\n";
+    return t;
+}
+
 bool LogStamp::apply(std::string& text, std::string_view stamp) {
     if (!isLogDocument(text)) return false;
-    if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) text += "\r\n";
-    text += "\r\n";
-    text += stamp;
-    text += "\r\n";
+    text += tail(text, stamp);
     return true;
 }
 

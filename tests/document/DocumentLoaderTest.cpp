@@ -275,3 +275,16 @@ TEST(LogStamp, AppendsStampLineToLogDocumentsOnly) {
     }
     EXPECT_EQ(LogStamp::defaultStamp("08/12/2026", 7, 3), ">> 08/12/2026 07:03");
 }
+
+// A page decides from the first few bytes only, so those must decide the same
+// as the whole text does.
+TEST(LogStamp, TheFirstBytesDecideAsTheWholeTextDoes) {
+    for (const std::string text : {".LOG", ".log\r\nmore", ".LOG\rx", ".LOG\nx", ".LOGS", ".LOGBOOK\r\n",
+                                   ".LO", "\r\n.LOG", ".Log \r\n"}) {
+        EXPECT_EQ(LogStamp::isLogDocument(std::string_view(text).substr(0, LogStamp::kDecidingBytes)),
+                  LogStamp::isLogDocument(text))
+            << text;
+    }
+    EXPECT_EQ(LogStamp::tail("x\r\n", "S"), "\r\nS\r\n");
+    EXPECT_EQ(LogStamp::tail("\r", "S"), "\r\n\r\nS\r\n");
+}

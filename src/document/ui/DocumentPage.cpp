@@ -13,7 +13,6 @@
 #include "files/FileUtils.h"
 #include "files/TempCopies.h"
 #include "text/Cp850.h"
-#include "text/Utf8.h"
 #include "text/Windows1252.h"
 #include "widgets/ui/MessageBoxes.h"
 #include "widgets/ui/ProgressWindow.h"
@@ -84,16 +83,10 @@ bool DocumentPage::load(const std::string& fileName) {
 }
 
 void DocumentPage::applyLogStamp() {
-    if (isReadOnly() || !LogStamp::isLogDocument(textView())) return;
-    std::string text;
-    const std::string stamp = currentDateStamp(m_env.dateFilter);
-    std::string tail;
-    // Only the end changes: append, as one edit, what apply() would add.
-    std::string probe = textBytes();
-    const std::size_t before = probe.size();
-    if (!LogStamp::apply(probe, stamp)) return;
-    tail = probe.substr(before);
-    replaceRange(textLength(), 0, tail);
+    // Only the first line and the last two bytes matter; a big text is not copied.
+    if (isReadOnly() || !LogStamp::isLogDocument(bytesAt(0, LogStamp::kDecidingBytes))) return;
+    const Pos length = textLength();
+    replaceRange(length, 0, LogStamp::tail(bytesAt(length - 2, 2), currentDateStamp(m_env.dateFilter)));
     caretToEnd();
     setModifiedFlag(true);
 }
@@ -210,8 +203,8 @@ QString DocumentPage::stateHint() const {
     const Pos len = textLength();
     if (isModified() || len == 0)
         return word + QStringLiteral("   (Press mouse right button for shortcut menu)");
-    return word + QStringLiteral("  [") + QString::number(utf8::countChars(textView())) +
-           QStringLiteral(" bytes, ") + QString::number(displayLineCount()) + QStringLiteral(" lines]");
+    return word + QStringLiteral("  [") + QString::number(characterCount()) + QStringLiteral(" bytes, ") +
+           QString::number(displayLineCount()) + QStringLiteral(" lines]");
 }
 
 }  // namespace sj

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "document/ui/EditorAccessibility.h"
+#include "text/Utf8.h"
 
 namespace sj {
 namespace {
@@ -215,6 +216,21 @@ std::string_view EditorView::textView() const {
     return {data, static_cast<std::size_t>(textLength())};
 }
 
+std::size_t EditorView::characterCount() const {
+    if (!m_characterCount) m_characterCount = utf8::countChars(textView());
+    return *m_characterCount;
+}
+
+std::string_view EditorView::bytesAt(Pos start, Pos length) const {
+    const Pos len = textLength();
+    start = std::clamp<Pos>(start, 0, len);
+    length = std::clamp<Pos>(length, 0, len - start);
+    auto* self = const_cast<EditorView*>(this);
+    const char* data = reinterpret_cast<const char*>(self->SendScintilla(
+        SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(length)));
+    return {data ? data : "", static_cast<std::size_t>(data ? length : 0)};
+}
+
 void EditorView::replaceRange(Pos start, Pos length, std::string_view text) {
     suspend();
     SendScintilla(SCI_BEGINUNDOACTION);
@@ -232,6 +248,7 @@ void EditorView::loadText(std::string_view text) {
     SendScintilla(SCI_SETREADONLY, 0);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
+    m_characterCount.reset();
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1));
     // Appending with an explicit length keeps NUL bytes.
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), bytesOf(text));
@@ -327,15 +344,20 @@ void EditorView::setTabSettings(const std::string& text) {
 void EditorView::applyTabStops() {
     const double ppi = pixelsPerInch() > 0 ? pixelsPerInch() : 96.0;
     const std::vector<int> stops = m_tabs.pixels(ppi);
-    // A regular list is the component's uniform tab width; other lists are set
-    // per line, on the lines being shown (the component keeps stops per line).
+    // Equally spaced stops (the default list among them) are the component's
+    // uniform tab width, the nearest whole number of spaces: per-line stops
+    // cost a table entry for every line up to the last one shown, which on a
+    // jump to the end of a big file is millions of entries. Only a list that is
+    // not equally spaced is set per line, on the lines being shown.
     const int spaceWidth = std::max<int>(1, SendScintilla(SCI_TEXTWIDTH, STYLE_DEFAULT, " "));
     const int first = stops.empty() ? static_cast<int>(ppi / 2) : stops.front();
     setTabWidth(std::max(1, static_cast<int>(std::lround(static_cast<double>(first) / spaceWidth))));
-    const int uniform = tabWidth() * spaceWidth;
+    // Judged in the list's own unit: rounding to points and pixels would make
+    // an equally spaced list look uneven.
+    const std::vector<double>& given = m_tabs.positions();
     bool regular = true;
-    for (std::size_t i = 0; i < stops.size() && regular; ++i)
-        regular = stops[i] == static_cast<int>(i + 1) * uniform;
+    for (std::size_t i = 0; i < given.size() && regular; ++i)
+        regular = std::abs(given[i] - static_cast<double>(i + 1) * given.front()) < 1e-6 * given.back();
     const bool hadLineStops = !m_lineStops.empty();
     m_lineStops = regular ? std::vector<int>() : stops;
     if (hadLineStops) {
@@ -492,6 +514,7 @@ void EditorView::contextMenuEvent(QContextMenuEvent* e) {
 
 void EditorView::onModified(int, int type, const char*, int, int, int, int, int, int, int) {
     if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;
+    m_characterCount.reset();
     if (m_locked || m_suspended || m_editedPending) return;
     m_editedPending = true;
     QTimer::singleShot(0, this, &EditorView::flushEdited);

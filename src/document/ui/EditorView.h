@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ public:
     Pos textLength() const;
     std::string_view textView() const;
     std::string textBytes() const { return std::string(textView()); }
+    // The characters of the whole text, counted once and kept until it changes.
+    std::size_t characterCount() const;
+    // The bytes of [start, start + length), clipped to the text, without
+    // making the whole buffer contiguous.
+    std::string_view bytesAt(Pos start, Pos length) const;
     // Replaces a range as one undo step with screen updates held.
     void replaceRange(Pos start, Pos length, std::string_view text);
     // Replaces the whole text without undo (loading) and leaves it unmodified.
@@ -131,6 +137,7 @@ private:
     Pos m_textLimit = 61439;
     TabStops m_tabs;
     std::vector<int> m_lineStops;  // pixel stops of an irregular list, else empty
+    mutable std::optional<std::size_t> m_characterCount;
 };
 
 }  // namespace sj

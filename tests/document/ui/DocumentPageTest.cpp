@@ -292,6 +292,26 @@ TEST_F(FilePageTest, LogStampOnWritableLogFilesOnly) {
     EXPECT_NE(patterned.textBytes().find("fixed"), std::string::npos) << patterned.textBytes();
 }
 
+// The hint's character count is kept between hints, so it must follow every
+// change that brings the page back to unmodified: a save, an undo, a new load.
+TEST_F(FilePageTest, HintCountsCharactersOfTheTextAsItIsNow) {
+    const std::string name = dir.write("hint.txt", "caf\xC3\xA9\r\nx\r\n");
+    DocumentPage page(env);
+    ASSERT_TRUE(page.load(name));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [9 bytes, 2 lines]"));
+    page.setCaret(page.textLength());
+    page.replaceSelection("\xE2\x82\xAC\xE2\x82\xAC");
+    ASSERT_TRUE(page.save("", true));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [11 bytes, 3 lines]"));
+    page.replaceRange(0, 3, "");
+    EXPECT_TRUE(page.stateHint().startsWith(QStringLiteral("Modified")));
+    EXPECT_EQ(page.characterCount(), 8u);
+    page.undo();
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [11 bytes, 3 lines]"));
+    ASSERT_TRUE(page.load(dir.write("other.txt", "\xC3\xA9")));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [1 bytes, 1 lines]"));
+}
+
 TEST_F(FilePageTest, NewPagesAreUntitledUntilSaved) {
     int counter = 0;
     env.untitledCounter = &counter;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <string>
+
 #include "document/ui/EditorView.h"
 
 using sj::EditorView;
@@ -32,4 +34,24 @@ TEST(EditorTabStops, IrregularListPlacesTextAtEachStop) {
     editor.setTabSettings("");
     QApplication::processEvents();
     EXPECT_EQ(editor.SendScintilla(EditorView::SCI_GETNEXTTABSTOP, 0, 0L), 0);
+}
+
+// Per-line stops grow the component's table up to the last line shown, so
+// equally spaced lists, the default one first, must never be set per line.
+TEST(EditorTabStops, EquallySpacedListsUseTheUniformWidth) {
+    EditorView editor;
+    editor.resize(600, 300);
+    editor.show();
+    std::string text;
+    for (int i = 0; i < 2000; ++i) text += "a\tb\r\n";
+    editor.loadText(text);
+    editor.setTabUnits(2);
+    for (const char* list : {"", "31", "31;62;93"}) {
+        editor.setTabSettings(list);
+        editor.caretToEnd();
+        editor.ensureCursorVisible();
+        QApplication::processEvents();
+        EXPECT_EQ(editor.SendScintilla(EditorView::SCI_GETNEXTTABSTOP, 1998, 0L), 0) << list;
+        EXPECT_EQ(editor.SendScintilla(EditorView::SCI_GETNEXTTABSTOP, 0, 0L), 0) << list;
+    }
 }
