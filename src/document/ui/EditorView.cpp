@@ -249,7 +249,9 @@ void EditorView::loadText(std::string_view text) {
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
     m_characterCount.reset();
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1));
+    // Room to type in: without it the first key copies the whole buffer into a
+    // bigger one, a pause of a second at a few hundred megabytes.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + text.size() / 32 + 4096));
     // Appending with an explicit length keeps NUL bytes.
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), bytesOf(text));
     SendScintilla(SCI_EMPTYUNDOBUFFER);
