@@ -26,6 +26,21 @@ best() {
     echo "$best"
 }
 
+# Best and median wall time of N runs of a command, in seconds: "best / median".
+timings() {
+    local n=$1
+    shift
+    local all=()
+    for ((i = 0; i < n; i++)); do
+        local t0 t1
+        t0=$(date +%s.%N)
+        "$@"
+        t1=$(date +%s.%N)
+        all+=("$(echo "$t1 $t0" | awk '{printf "%.4f", $1-$2}')")
+    done
+    printf '%s\n' "${all[@]}" | sort -g | awk '{v[NR]=$1} END {m=(NR%2)?v[(NR+1)/2]:(v[NR/2]+v[NR/2+1])/2; printf "%.3f / %.3f", v[1], m}'
+}
+
 # The physical floor for the given files of $DIR: reading with cat, copying with cp (and sync).
 floor_table() {
     echo

@@ -6,6 +6,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bench_setup editor "$@"
 export SJ_EDITOR_DIR=$DIR
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-"$BIN" 2>/dev/null
+# On a private Xvfb display, so a caret move or a key really draws; its own
+# configuration and instance channel.
+export XDG_CONFIG_HOME=$DIR/config XDG_RUNTIME_DIR=$DIR/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+timeout 1200 xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb "$BIN" 2>/dev/null
 floor_table crlf.txt lf.txt cp1252.txt
