@@ -57,20 +57,32 @@ int LocaleCollator::compare(std::string_view a, std::string_view b) const {
 }
 
 std::string LocaleCollator::sortKey(std::string_view utf8) const {
-    if (!m_collator) return std::string(utf8);
+    std::string key;
+    appendSortKey(utf8, key);
+    return key;
+}
+
+void LocaleCollator::appendSortKey(std::string_view utf8, std::string& out) const {
+    if (!m_collator) {
+        out += utf8;
+        return;
+    }
     int32_t length = 0;
     const UChar* text = toUtf16(utf8, length);
-    std::string key(static_cast<std::size_t>(length) * 3 + 16, '\0');
-    int32_t needed = ucol_getSortKey(m_collator, text, length, reinterpret_cast<uint8_t*>(key.data()),
-                                     static_cast<int32_t>(key.size()));
-    if (needed > static_cast<int32_t>(key.size())) {
-        key.resize(static_cast<std::size_t>(needed));
-        needed = ucol_getSortKey(m_collator, text, length, reinterpret_cast<uint8_t*>(key.data()),
-                                 static_cast<int32_t>(key.size()));
+    const std::size_t at = out.size();
+    // Room for a typical key; growing within the capacity costs no allocation.
+    std::size_t room = static_cast<std::size_t>(length) * 3 + 16;
+    out.resize(at + room);
+    auto* dest = reinterpret_cast<uint8_t*>(out.data() + at);
+    int32_t needed = ucol_getSortKey(m_collator, text, length, dest, static_cast<int32_t>(room));
+    if (needed > static_cast<int32_t>(room)) {
+        room = static_cast<std::size_t>(needed);
+        out.resize(at + room);
+        dest = reinterpret_cast<uint8_t*>(out.data() + at);
+        needed = ucol_getSortKey(m_collator, text, length, dest, static_cast<int32_t>(room));
     }
     // The key ends with a NUL that is not part of the order.
-    key.resize(needed > 0 ? static_cast<std::size_t>(needed - 1) : 0);
-    return key;
+    out.resize(at + (needed > 0 ? static_cast<std::size_t>(needed - 1) : 0));
 }
 
 }  // namespace sj

@@ -24,6 +24,8 @@ public:
     // A byte string whose plain (memcmp) order is compare()'s order: compute it once per line
     // and sort the keys when there are many lines.
     std::string sortKey(std::string_view utf8) const;
+    // The same key appended to out, which keeps its capacity from line to line.
+    void appendSortKey(std::string_view utf8, std::string& out) const;
 
 private:
     UCollator* m_collator = nullptr;

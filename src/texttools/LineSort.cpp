@@ -68,7 +68,7 @@ std::optional<std::string> sortLines(std::string_view text, const LocaleCollator
         keys.reserve(text.size() * 2);
         keyEnds.reserve(lines.size());
         for (std::string_view line : lines) {
-            keys += collator->sortKey(line);
+            collator->appendSortKey(line, keys);
             keyEnds.push_back(keys.size());
         }
     }
