@@ -142,7 +142,6 @@ void BM_WindowShown(benchmark::State& state) {
         if (!QTest::qWaitForWindowExposed(window.get())) state.SkipWithError("window not shown");
         QApplication::processEvents();
         state.PauseTiming();
-        window->onCloseRequest = [] { return true; };
         window.reset();
         QApplication::processEvents();
         state.ResumeTiming();

@@ -264,15 +264,7 @@ void MainWindow::setStayOnTop(bool on) {
 void MainWindow::setMultipleInstances(bool on) {
     m_options.allowMultipleCopies = on;
     updateCaption();
-    if (onMultipleInstancesChanged) onMultipleInstancesChanged(on);
-}
-
-void MainWindow::closeEvent(QCloseEvent* e) {
-    if (onCloseRequest && !onCloseRequest()) {
-        e->ignore();
-        return;
-    }
-    e->accept();
+    emit multipleInstancesChanged(on);
 }
 
 void MainWindow::changeEvent(QEvent* e) {

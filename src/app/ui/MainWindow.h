@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <functional>
-
 #include <memory>
 #include <vector>
 
@@ -55,12 +53,11 @@ public:
     bool stayOnTop() const override { return StayOnTopWindow::stayOnTop(); }
     void setMultipleInstances(bool on) override;
     AppHostSignals& hostSignals() override { return m_hostSignals; }
-    std::function<void(bool)> onMultipleInstancesChanged;
-    // Runs before the window closes; false keeps it open (a cancelled save question).
-    std::function<bool()> onCloseRequest;
+
+signals:
+    void multipleInstancesChanged(bool on);
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
