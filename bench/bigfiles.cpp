@@ -228,7 +228,6 @@ void BM_BigFile(benchmark::State& state) {
         state.counters["peak_rss_x"] = peak / fileSize;
         state.counters["settled_rss_x"] = settled / fileSize;
         state.counters["never_idle"] = g_neverIdle;
-        window->onCloseRequest = [] { return true; };
         page->setModifiedFlag(false);
         window.reset();
         untilIdle();
