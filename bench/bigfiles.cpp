@@ -2,8 +2,9 @@
 // real display (run it under Xvfb: bench/bigfiles.sh does): File Open to an idle
 // window, the first Ctrl+End, one key typed at the end, and saving back, each
 // timed on its own, with the peak and settled resident memory of the open.
-// Files: oneline20.txt (20 MB on one line, no final line break), big200.txt
-// (200 MB, 4.6 million lines) and, with SJ_BIG_1G=1, huge1g.txt (1 GB). They are
+// Files: oneline20.txt (20 MB on one line, no final line break), big50.txt and
+// big200.txt (50 and 200 MB, lines of about 43 bytes) and, with SJ_BIG_1G=1,
+// huge1g.txt (1 GB). They are
 // made in $SJ_BIG_DIR when missing and kept, so the script can run cat and wc -l
 // on the same files. Every saved file is compared with the original byte by byte.
 #include <benchmark/benchmark.h>
@@ -235,7 +236,7 @@ void BM_BigFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BigFile)
-    ->DenseRange(0, 2)
+    ->DenseRange(0, 3)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->ComputeStatistics("best",

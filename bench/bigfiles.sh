@@ -13,7 +13,7 @@ export SJ_BIG_DIR=$DIR
 export XDG_CONFIG_HOME=$DIR/config XDG_RUNTIME_DIR=$DIR/runtime
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export LC_ALL=C.UTF-8 OMP_NUM_THREADS=1
-filter='BM_BigFile/[01]/'
+filter='BM_BigFile/[013]/'
 [ -n "${SJ_BIG_1G:-}" ] && filter='BM_BigFile/'
 run_editor() {
     timeout 1800 xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb \
@@ -24,7 +24,7 @@ run_editor() {
 run_editor | grep -E 'BigFile|Benchmark|^-'
 echo
 echo "Standard tools on the same files (seconds, best / median of $RUNS, after the editor read them):"
-for f in oneline20.txt big200.txt huge1g.txt; do
+for f in oneline20.txt big50.txt big200.txt huge1g.txt; do
     [ -f "$DIR/$f" ] || continue
     printf '%-14s %11d bytes  cat: %s  wc -l: %s\n' "$f" "$(stat -c %s "$DIR/$f")" \
         "$(timings "$RUNS" sh -c "cat '$DIR/$f' > /dev/null")" \
