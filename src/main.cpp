@@ -5,6 +5,7 @@
 #include "app/ui/HelpCommands.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/WindowCommands.h"
+#include "browser/ui/BrowserCommands.h"
 #include "browser/ui/MailCommands.h"
 #include "clipbook/ui/ClipbookCommands.h"
 #include "printing/ui/PrintCommands.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::StatCommandGroup(window));
         window.addCommandGroup(new sj::PrintCommands(window));
         window.addCommandGroup(new sj::MailCommands(window));
+        window.addCommandGroup(new sj::BrowserCommands(window));
         window.addCommandGroup(new sj::HelpCommands(window));
     });
 }

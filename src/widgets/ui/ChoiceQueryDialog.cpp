@@ -32,7 +32,7 @@ ChoiceQueryDialog::ChoiceQueryDialog(const Request& request, QWidget* parent)
     m_combo->setCurrentIndex(request.selected);
     if (m_combo->lineEdit()) {
         m_combo->lineEdit()->setMaxLength(request.maxLength > 0 ? request.maxLength : 255);
-        if (request.selected < 0) m_combo->lineEdit()->clear();
+        if (request.selected < 0) m_combo->lineEdit()->setText(request.defaultText);
     }
     label->setBuddy(m_combo);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

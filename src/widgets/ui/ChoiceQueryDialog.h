@@ -22,6 +22,7 @@ public:
         int maxLength = 0;  // 0 means 255
         QList<Entry> entries;
         int selected = -1;
+        QString defaultText;  // shown when no entry is selected
         bool mustPick = false;
     };
     struct Result {

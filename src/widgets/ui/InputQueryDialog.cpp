@@ -14,14 +14,18 @@ namespace {
 
 InputQueryDialog::Responder g_responder = nullptr;
 
-// Characters outside the accepted set are dropped as typed, silently.
+// Characters outside the accepted set, or in the refused one, are dropped as
+// typed, silently. Control characters are always refused.
 class CharFilter : public QValidator {
 public:
-    CharFilter(QString accepted, QObject* parent) : QValidator(parent), m_accepted(std::move(accepted)) {}
+    CharFilter(QString accepted, QString refused, QObject* parent)
+        : QValidator(parent), m_accepted(std::move(accepted)), m_refused(std::move(refused)) {}
     State validate(QString& input, int& pos) const override {
         QString kept;
         for (const QChar c : input)
-            if (m_accepted.contains(c)) kept += c;
+            if ((m_accepted.isEmpty() || m_accepted.contains(c)) && !m_refused.contains(c) &&
+                c.unicode() > 31)
+                kept += c;
         if (kept.size() != input.size()) {
             pos = std::min<int>(pos, kept.size());
             input = kept;
@@ -31,6 +35,7 @@ public:
 
 private:
     QString m_accepted;
+    QString m_refused;
 };
 
 }  // namespace
@@ -44,7 +49,8 @@ InputQueryDialog::InputQueryDialog(const Request& request, QWidget* parent) : QD
     m_edit = new LineField(request.defaultText, this);
     m_edit->setMaxLength(request.maxLength > 0 ? request.maxLength : 255);
     m_edit->setMinimumWidth(request.clientWidth);
-    if (!request.acceptedChars.isEmpty()) m_edit->setValidator(new CharFilter(request.acceptedChars, m_edit));
+    if (!request.acceptedChars.isEmpty() || !request.refusedChars.isEmpty())
+        m_edit->setValidator(new CharFilter(request.acceptedChars, request.refusedChars, m_edit));
     label->setBuddy(m_edit);
     m_edit->selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -18,6 +18,7 @@ public:
         int maxLength = 0;  // 0 means 255
         QString defaultText;
         QString acceptedChars;     // empty: every character
+        QString refusedChars;      // dropped as typed, like control characters
         bool acceptEmpty = false;  // for ask(): an empty answer counts as success
     };
 
