@@ -8,6 +8,7 @@
 #include "browser/ui/BrowserCommands.h"
 #include "browser/ui/MailCommands.h"
 #include "clipbook/ui/ClipbookCommands.h"
+#include "favorites/ui/FavoriteCommands.h"
 #include "printing/ui/PrintCommands.h"
 #include "texttools/ui/CaseCommandGroup.h"
 #include "texttools/ui/ConvertCommandGroup.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::PrintCommands(window));
         window.addCommandGroup(new sj::MailCommands(window));
         window.addCommandGroup(new sj::BrowserCommands(window));
+        window.addCommandGroup(new sj::FavoriteCommands(window));
         window.addCommandGroup(new sj::HelpCommands(window));
     });
 }

@@ -16,6 +16,9 @@ public:
 signals:
     // Once, when the main window has been shown for the first time.
     void firstShown();
+    // Start-up has opened the files of the command line; a further instance
+    // runs beside another one that allows several.
+    void commandLineProcessed(bool furtherInstance);
     // At shut-down, before the option set is written: tool windows hand in
     // their state.
     void shuttingDown();

@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "app/InstanceMessage.h"
+#include "app/ui/AppHostSignals.h"
 #include "app/ui/CommandLineRunner.h"
 #include "app/ui/DocumentSet.h"
 #include "app/ui/InstanceChannel.h"
@@ -189,6 +190,7 @@ void ApplicationSession::openStartupFiles() {
         for (const std::string& name : m_options.autoLoad)
             if (!name.empty() && fileutils::fileExists(name)) docs.openByName(name);
     processCommandLine(*m_window, m_startup, m_env.currentDirectory);
+    emit m_window->hostSignals().commandLineProcessed(m_furtherInstance);
 }
 
 void ApplicationSession::showWindow() {

@@ -24,8 +24,8 @@
 namespace sj {
 namespace {
 
-const char* const kMenuOrder[] = {"&File",    "&Edit",  "&Search", "&Document",
-                                  "&Convert", "&Tools", "&View",   "&Help"};
+const char* const kMenuOrder[] = {"&File",  "&Edit",      "&Search", "&Document", "&Convert",
+                                  "&Tools", "F&avorites", "&View",   "&Help"};
 const QString kNotice = QStringLiteral("Super Jotleaf - plain text, exactly");
 
 }  // namespace
