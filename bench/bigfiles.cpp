@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -40,8 +41,10 @@ struct BigFile {
     std::uint64_t size;
 };
 
-constexpr BigFile kFiles[] = {
-    {"oneline20.txt", 20'000'000}, {"big200.txt", 200'000'000}, {"huge1g.txt", 1'000'000'000}};
+constexpr BigFile kFiles[] = {{"oneline20.txt", 20'000'000},
+                              {"big200.txt", 200'000'000},
+                              {"huge1g.txt", 1'000'000'000},
+                              {"big50.txt", 50'000'000}};
 
 const std::string& benchDir() {
     static const std::string dir = sj::bench::dataDirectory("SJ_BIG_DIR", "sj-bench-big");
@@ -236,7 +239,7 @@ void BM_BigFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BigFile)
-    ->DenseRange(0, 3)
+    ->DenseRange(0, static_cast<int>(std::size(kFiles)) - 1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->ComputeStatistics("best",
