@@ -67,6 +67,7 @@ void FavoriteCommands::addToMenus(MenuSet& menus) {
     m_menu->addAction(m_add);
     m_menu->addAction(m_goTo);
     m_menu->addSeparator();
+    connect(m_menu, &QMenu::triggered, this, &FavoriteCommands::openChosenItem);
 }
 
 void FavoriteCommands::updateEnabled() {
@@ -100,20 +101,39 @@ void FavoriteCommands::openListFiles() {
 
 void FavoriteCommands::rebuildMenu() {
     if (!m_menu) return;
-    for (QAction* a : m_entryActions) {
+    // A menu takes each new item in time linear in its length, so a long list
+    // keeps the items it has and only renames them; items come and go at the end.
+    const std::vector<favorite::MenuItem> items = favorite::menuItems(m_entries.items());
+    while (m_entryActions.size() > static_cast<qsizetype>(items.size())) {
+        QAction* a = m_entryActions.takeLast();
         m_menu->removeAction(a);
         delete a;
     }
-    m_entryActions.clear();
-    for (const favorite::MenuItem& item : favorite::menuItems(m_entries.items())) {
-        auto* a = new QAction(menuText(item.caption), m_menu);
-        a->setStatusTip(qs(item.hint));
-        a->setToolTip(qs(item.hint));
-        const std::string entry = m_entries.items()[item.entry];
-        connect(a, &QAction::triggered, this, [this, entry] { openEntry(entry); });
-        m_entryActions.push_back(a);
+    QList<QAction*> added;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        QAction* a;
+        if (i < static_cast<std::size_t>(m_entryActions.size())) {
+            a = m_entryActions[static_cast<qsizetype>(i)];
+        } else {
+            a = new QAction(m_menu);
+            added.push_back(a);
+        }
+        const QString hint = qs(items[i].hint);
+        if (a->statusTip() != hint) {
+            a->setText(menuText(items[i].caption));
+            a->setStatusTip(hint);
+            a->setToolTip(hint);
+        }
+        a->setData(QVariant::fromValue<qulonglong>(items[i].entry));
     }
-    m_menu->addActions(m_entryActions);
+    m_entryActions.append(added);
+    m_menu->addActions(added);
+}
+
+void FavoriteCommands::openChosenItem(QAction* action) {
+    if (!m_entryActions.contains(action)) return;
+    const auto index = static_cast<std::size_t>(action->data().toULongLong());
+    if (index < m_entries.size()) openEntry(m_entries.items()[index]);
 }
 
 void FavoriteCommands::saveList() {

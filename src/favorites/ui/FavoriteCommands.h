@@ -34,6 +34,7 @@ public:
 private:
     void rebuildMenu();
     void openEntry(const std::string& entry);
+    void openChosenItem(QAction* action);
     void openFiles(const std::vector<std::string>& files);
     void showOpenDialog(const std::string& directory);
     void followRename(const std::string& oldName, const std::string& newName);
