@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -46,7 +47,9 @@ FavoritesDialog::FavoritesDialog(const Setup& setup, QWidget* parent)
     m_chooser->setEditable(true);
     m_chooser->setInsertPolicy(QComboBox::NoInsert);
     m_chooser->setCompleter(nullptr);
-    m_chooser->lineEdit()->setValidator(nullptr);
+    // Characters a list name cannot hold are dropped as they are typed.
+    m_chooser->lineEdit()->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^*./?\\\\\\x00-\\x1f]*")), m_chooser));
     setHint(m_chooser,
             QStringLiteral("Available lists of favorite files (click right button for shortcut menu)"));
     m_list = new QListWidget(this);

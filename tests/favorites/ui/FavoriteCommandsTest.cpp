@@ -262,7 +262,9 @@ TEST(FavoritesDialog, EditingTheEntriesAndSwitchingListsSavesWithoutAQuestion) {
 
     QComboBox* chooser = dialog.chooser();
     chooser->setFocus();
-    chooser->setEditText(QStringLiteral("two"));
+    chooser->lineEdit()->selectAll();
+    QTest::keyClicks(chooser->lineEdit(), QStringLiteral("t*w.o/"));
+    EXPECT_EQ(chooser->currentText(), QStringLiteral("two"));
     QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(dialog.lists().current(), "Two");
     EXPECT_EQ(test::readFile(w.lists + "/One.fvr"), "/x/a\r\n/x/b\r\n");
