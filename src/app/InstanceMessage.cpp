@@ -24,15 +24,6 @@ void setError(std::string* error, const char* text) {
 
 }  // namespace
 
-std::string InstanceMessage::socketName(std::string_view runtimeDir, unsigned userId) {
-    if (!runtimeDir.empty() && runtimeDir.front() == '/') {
-        std::string name(runtimeDir);
-        if (name.back() != '/') name += '/';
-        return name + "superjotleaf.sock";
-    }
-    return "superjotleaf-" + std::to_string(userId);
-}
-
 std::string InstanceMessage::encode() const {
     std::string payload;
     putU32(payload, static_cast<std::uint32_t>(arguments.size() + 1));

@@ -22,10 +22,6 @@ struct InstanceMessage {
     std::string workingDirectory;
     std::vector<std::string> arguments;
 
-    // Per user: a socket in the user's runtime directory when there is one,
-    // else a name carrying the user id.
-    static std::string socketName(std::string_view runtimeDir, unsigned userId);
-
     std::string encode() const;
     // Size of the whole message at the start of buffered once its header has
     // arrived; nothing while more bytes are needed or when the header is bad

@@ -53,11 +53,5 @@ TEST(InstanceMessageTest, PartialAndHostileInput) {
     EXPECT_EQ(error, "The message is damaged.");
 }
 
-TEST(InstanceMessageTest, SocketNameIsPerUser) {
-    EXPECT_EQ(InstanceMessage::socketName("/run/user/1000", 1000), "/run/user/1000/superjotleaf.sock");
-    EXPECT_EQ(InstanceMessage::socketName("", 1001), "superjotleaf-1001");
-    EXPECT_NE(InstanceMessage::socketName("", 1001), InstanceMessage::socketName("", 1002));
-}
-
 }  // namespace
 }  // namespace sj

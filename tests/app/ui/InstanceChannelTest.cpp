@@ -1,3 +1,5 @@
+// The hand-over between starts: a crashed run's socket, arguments travelling
+// whole, two starts at the same moment, and peers of another user.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -10,7 +12,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "app/InstanceMessage.h"
+#include <atomic>
+
 #include "app/ui/InstanceChannel.h"
 
 using sj::InstanceChannel;
@@ -27,21 +30,36 @@ void makeStaleSocket(const QString& path) {
     ::close(fd);
 }
 
+unsigned me() {
+    return static_cast<unsigned>(::getuid());
+}
+
+// A later start talks from another thread, as another process would, while
+// this thread serves the running instance's events.
+template <typename F>
+InstanceChannel::Peer fromAnotherStart(F contact) {
+    std::atomic<InstanceChannel::Peer> peer = InstanceChannel::Peer::None;
+    QThread* t = QThread::create([&] { peer = contact(); });
+    t->start();
+    while (!t->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    t->wait();
+    return peer;
+}
+
 }  // namespace
 
 TEST(InstanceChannel, StaleSocketNeitherAnswersNorBlocksTheNextStart) {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("sj.sock"));
-    makeStaleSocket(name);
-    InstanceChannel starting(name);
-    EXPECT_EQ(starting.contactRunning("/tmp", {"a.txt"}, 500), InstanceChannel::Peer::None);
+    InstanceChannel starting(dir.path());
+    makeStaleSocket(starting.socketPath());
+    ASSERT_TRUE(starting.claim()) << "nobody runs, so the claim is free";
     EXPECT_TRUE(starting.listen());
 }
 
 TEST(InstanceChannel, RunningInstanceTakesArgumentsOrAllowsAnotherRun) {
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("sj.sock"));
-    InstanceChannel running(name);
+    InstanceChannel running(dir.path());
+    ASSERT_TRUE(running.claim());
     ASSERT_TRUE(running.listen());
     QString receivedCwd;
     QStringList received;
@@ -50,19 +68,12 @@ TEST(InstanceChannel, RunningInstanceTakesArgumentsOrAllowsAnotherRun) {
                          receivedCwd = cwd;
                          received = args;
                      });
-
-    // The second run talks from another thread, as another process would.
     auto ask = [&](std::vector<std::string> args) {
-        InstanceChannel::Peer peer = InstanceChannel::Peer::None;
-        QThread* t = QThread::create([&] {
-            InstanceChannel second(name);
-            peer = second.contactRunning("/home/u", args, 5000);
+        return fromAnotherStart([&] {
+            InstanceChannel second(dir.path());
+            EXPECT_FALSE(second.claim());
+            return second.contactRunning("/home/u", args, 5000);
         });
-        t->start();
-        while (!t->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        t->wait();
-        delete t;
-        return peer;
     };
 
     const std::string longName(300, 'x');  // whole, never cut at 255 characters
@@ -75,4 +86,71 @@ TEST(InstanceChannel, RunningInstanceTakesArgumentsOrAllowsAnotherRun) {
     received.clear();
     EXPECT_EQ(ask({"c.txt"}), InstanceChannel::Peer::AllowsMultiple);
     EXPECT_TRUE(received.isEmpty());
+}
+
+TEST(InstanceChannel, OfTwoStartsAtTheSameMomentOnlyOneListensAndTheOtherHandsItsFilesOver) {
+    QTemporaryDir dir;
+    InstanceChannel first(dir.path());
+    InstanceChannel second(dir.path());
+    const bool firstWon = first.claim();
+    const bool secondWon = second.claim();
+    ASSERT_NE(firstWon, secondWon) << "exactly one start may become the running instance";
+    InstanceChannel& winner = firstWon ? first : second;
+    InstanceChannel& loser = firstWon ? second : first;
+    EXPECT_FALSE(loser.listen()) << "the loser must not take the socket from under the winner";
+
+    QStringList received;
+    QObject::connect(&winner, &InstanceChannel::argumentsReceived,
+                     [&](const QString&, const QStringList& args) { received = args; });
+    // The winner is still creating its window when the loser asks: the loser
+    // waits for it rather than giving up or starting a second editor.
+    std::atomic<InstanceChannel::Peer> handed = InstanceChannel::Peer::None;
+    QThread* asker = QThread::create([&] {
+        InstanceChannel late(dir.path());
+        handed = late.contactRunning("/w", {"mine.txt"}, 5000);
+    });
+    asker->start();
+    QThread::msleep(300);  // the loser finds nobody listening yet
+    ASSERT_TRUE(winner.listen());
+    while (!asker->isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    asker->wait();
+    delete asker;
+    EXPECT_EQ(handed, InstanceChannel::Peer::Handed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(received, QStringList{"mine.txt"});
+}
+
+TEST(InstanceChannel, NeitherEndTalksToAnotherUser) {
+    QTemporaryDir dir;
+    InstanceChannel running(dir.path());
+    ASSERT_TRUE(running.claim());
+    ASSERT_TRUE(running.listen());
+    int received = 0;
+    QObject::connect(&running, &InstanceChannel::argumentsReceived,
+                     [&](const QString&, const QStringList&) { ++received; });
+
+    // A start that expects another user at the other end (as a victim would,
+    // finding a socket that an intruder made) sends nothing and runs on.
+    EXPECT_EQ(fromAnotherStart([&] {
+                  InstanceChannel victim(dir.path(), me() + 1);
+                  return victim.contactRunning("/w", {"secret.txt"}, 2000);
+              }),
+              InstanceChannel::Peer::None);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(received, 0);
+
+    // And a listener takes no orders from a sender of another user.
+    QTemporaryDir otherDir;
+    InstanceChannel guarded(otherDir.path(), me() + 1);
+    ASSERT_TRUE(guarded.claim());
+    ASSERT_TRUE(guarded.listen());
+    QObject::connect(&guarded, &InstanceChannel::argumentsReceived,
+                     [&](const QString&, const QStringList&) { ++received; });
+    EXPECT_EQ(fromAnotherStart([&] {
+                  InstanceChannel intruder(otherDir.path());
+                  return intruder.contactRunning("/w", {"/E"}, 2000);
+              }),
+              InstanceChannel::Peer::None);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(received, 0);
 }
