@@ -2,7 +2,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libicu-dev
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core ccache)
+          libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache)
 
 install_missing() {
     local missing=()
