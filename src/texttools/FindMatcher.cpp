@@ -20,21 +20,20 @@ unsigned char asciiLower(unsigned char b) {
     return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + 32) : b;
 }
 
-struct LowerTable {
+// Byte maps the scanners are instantiated with. Whole objects rather than
+// members of one, as Clang 14 takes no subobject as a template argument.
+constexpr std::array<unsigned char, 256> lowerMap() {
     std::array<unsigned char, 256> map{};
-    LowerTable() {
-        for (int b = 0; b < 256; ++b) map[b] = asciiLower(static_cast<unsigned char>(b));
-    }
-};
-const LowerTable kLower;
-
-struct IdentityTable {
+    for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>((b >= 'A' && b <= 'Z') ? b + 32 : b);
+    return map;
+}
+constexpr std::array<unsigned char, 256> identityMap() {
     std::array<unsigned char, 256> map{};
-    IdentityTable() {
-        for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
-    }
-};
-const IdentityTable kIdentity;
+    for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
+    return map;
+}
+constexpr std::array<unsigned char, 256> kLower = lowerMap();
+constexpr std::array<unsigned char, 256> kIdentity = identityMap();
 
 // Every character whose simple case folding is a given character, other than
 // itself. Built once, on the first case-insensitive search that needs it.
@@ -261,12 +260,12 @@ std::optional<FindMatch> FindMatcher::rawForward(Mode mode, std::string_view tex
     const std::size_t n = m_needle.size();
     switch (mode) {
         case Mode::Exact: {
-            const auto p = scanForward<kIdentity.map>(text, from, to, m_needle, edgeBytes(m_needle, false));
+            const auto p = scanForward<kIdentity>(text, from, to, m_needle, edgeBytes(m_needle, false));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }
         case Mode::AsciiFold: {
-            const auto p = scanForward<kLower.map>(text, from, to, m_needle, edgeBytes(m_needle, true));
+            const auto p = scanForward<kLower>(text, from, to, m_needle, edgeBytes(m_needle, true));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }
@@ -287,13 +286,13 @@ std::optional<FindMatch> FindMatcher::rawBackward(Mode mode, std::string_view te
     switch (mode) {
         case Mode::Exact: {
             const auto p =
-                scanBackward<kIdentity.map>(text, from, to, maxStart, m_needle, edgeBytes(m_needle, false));
+                scanBackward<kIdentity>(text, from, to, maxStart, m_needle, edgeBytes(m_needle, false));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }
         case Mode::AsciiFold: {
             const auto p =
-                scanBackward<kLower.map>(text, from, to, maxStart, m_needle, edgeBytes(m_needle, true));
+                scanBackward<kLower>(text, from, to, maxStart, m_needle, edgeBytes(m_needle, true));
             if (!p) return std::nullopt;
             return FindMatch{*p, n};
         }

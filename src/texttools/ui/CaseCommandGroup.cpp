@@ -30,8 +30,9 @@ CaseCommandGroup::Items CaseCommandGroup::makeItems(bool mainMenu) {
                                                      {it.upper, CaseChange::Upper},
                                                      {it.lower, CaseChange::Lower},
                                                      {it.capitalize, CaseChange::Capitalize}};
+    // Copied by name: Clang 14 cannot capture a structured binding.
     for (const auto& [a, mode] : modes)
-        connect(a, &QAction::triggered, this, [this, mode] { ChangeSelCase(mode); });
+        connect(a, &QAction::triggered, this, [this, mode = mode] { ChangeSelCase(mode); });
     return it;
 }
 

@@ -54,8 +54,9 @@ LineCommandGroup::Items LineCommandGroup::makeItems(bool mainMenu) {
         {it.sort, LineAction::Sort},         {it.adjust, LineAction::AdjustLineBreaks},
         {it.compress, LineAction::Compress}, {it.trim, LineAction::TrimBlanks},
         {it.indent, LineAction::Indent},     {it.unindent, LineAction::Unindent}};
+    // Copied by name: Clang 14 cannot capture a structured binding.
     for (const auto& [a, act] : shared)
-        connect(a, &QAction::triggered, this, [this, act] { ProcessLines(act); });
+        connect(a, &QAction::triggered, this, [this, act = act] { ProcessLines(act); });
     connect(it.join, &QAction::triggered, this, &LineCommandGroup::MakeParagraph);
     connect(it.split, &QAction::triggered, this, &LineCommandGroup::splitLongLines);
     return it;
