@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ui/ApplicationSession.h"
+#include "app/ui/EditorApplication.h"
 #include "config/CommandLine.h"
 
 namespace sj {
@@ -27,7 +28,7 @@ int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>
         return 2;
     }
 
-    QApplication app(argc, argv);
+    EditorApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("superjotleaf"));
     QApplication::setApplicationDisplayName(QStringLiteral("Super Jotleaf"));
     ApplicationSession session(std::move(args), std::move(startup), addGroups);

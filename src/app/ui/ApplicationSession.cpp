@@ -11,13 +11,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/InstanceMessage.h"
+#include "app/PrivateDirectory.h"
 #include "app/ui/AppHostSignals.h"
 #include "app/ui/CommandLineRunner.h"
 #include "app/ui/DocumentSet.h"
+#include "app/ui/HandOverQueue.h"
 #include "app/ui/InstanceChannel.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageSettings.h"
+#include "app/ui/RecoveryKeeper.h"
 #include "config/FilePropertiesStore.h"
 #include "document/ui/DocumentPage.h"
 #include "files/FileUtils.h"
@@ -84,14 +86,23 @@ void ApplicationSession::readConfigurationFile() {
 }
 
 bool ApplicationSession::handToRunningInstance() {
-    // A running instance that allows only one takes our files.
+    // A running instance that allows only one takes our files. Without a
+    // directory private to the user there is no hand-over at all: better two
+    // windows than file names sent to somebody else.
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    m_channel = std::make_unique<InstanceChannel>(
-        q(InstanceMessage::socketName(runtimeDir ? runtimeDir : "", getuid())));
+    const std::string instanceDir =
+        PrivateDirectory::instanceDirectory(runtimeDir ? runtimeDir : "", getuid());
+    std::string error;
+    const bool handOverPossible = PrivateDirectory::ensure(instanceDir, getuid(), &error);
+    if (!handOverPossible)
+        std::fprintf(stderr, "superjotleaf: %s; files are not handed to a running editor\n", error.c_str());
+    m_channel = std::make_unique<InstanceChannel>(q(instanceDir));
     if (!m_startup.screenshotPath.empty()) {
         m_furtherInstance = true;
         return false;
     }
+    // The claim decides which of several starts runs; only the others hand over.
+    if (!handOverPossible || m_channel->claim()) return false;
     std::vector<std::string> handOver;
     for (const std::string& a : m_args)
         if (a != "--screenshot" && a != m_startup.screenshotPath) handOver.push_back(a);
@@ -102,6 +113,9 @@ bool ApplicationSession::handToRunningInstance() {
             m_furtherInstance = true;
             break;
         case InstanceChannel::Peer::None:
+            // The running one ended meanwhile (its claim is ours now) or does
+            // not answer: then this run goes on beside it.
+            m_furtherInstance = !m_channel->claimed();
             break;
     }
     return false;
@@ -132,6 +146,8 @@ void ApplicationSession::restoreDocumentSet() {
         m_options, FilePropertiesStore::resolvePath(m_options.fileProperties, Options::dataDirectory(m_env)),
         m_steps.olderPropertiesLayout);
     m_pageSettings->attach(docs);
+    m_recovery =
+        std::make_unique<RecoveryKeeper>(docs, fileutils::join(Options::dataDirectory(m_env), "recovery"));
     docs.newPage();
     docs.rules().setReuseEmptyPage(true);
     for (auto it = m_options.history.rbegin(); it != m_options.history.rend(); ++it)
@@ -149,8 +165,10 @@ void ApplicationSession::listenForFurtherStarts() {
     }
     connect(m_window.get(), &MainWindow::multipleInstancesChanged, m_channel.get(),
             &InstanceChannel::setAllowMultiple);
-    connect(m_channel.get(), &InstanceChannel::argumentsReceived, this,
-            &ApplicationSession::takeArgumentsOfFurtherStart);
+    // Files handed over while a command runs wait until it has finished.
+    m_handOvers = std::make_unique<HandOverQueue>(
+        [this](const QString& cwd, const QStringList& args) { takeArgumentsOfFurtherStart(cwd, args); });
+    connect(m_channel.get(), &InstanceChannel::argumentsReceived, m_handOvers.get(), &HandOverQueue::receive);
 }
 
 void ApplicationSession::takeArgumentsOfFurtherStart(const QString& workingDirectory,
@@ -204,6 +222,8 @@ void ApplicationSession::showWindow() {
         QWidget* splash = m_splash;
         QTimer::singleShot(m_steps.firstRun ? 3000 : 0, splash, [splash] { splash->deleteLater(); });
     }
+    if (m_startup.screenshotPath.empty())
+        QTimer::singleShot(0, &window, [this] { m_recovery->offerRecovery(m_window.get()); });
     if (!m_startup.screenshotPath.empty()) {
         const QString shot = q(m_startup.screenshotPath);
         QTimer::singleShot(1500, &window, [&window, shot] {
@@ -232,7 +252,10 @@ bool ApplicationSession::shutDown() {
 }
 
 bool ApplicationSession::closeDocuments() {
-    return m_window->documents().queryClose();
+    if (!m_window->documents().queryClose()) return false;
+    // Every page was saved or given up by the user: nothing to recover.
+    m_recovery->endSession();
+    return true;
 }
 
 void ApplicationSession::collectState() {

@@ -17,9 +17,11 @@ class QWidget;
 
 namespace sj {
 
+class HandOverQueue;
 class InstanceChannel;
 class MainWindow;
 class PageSettings;
+class RecoveryKeeper;
 
 class ApplicationSession : public QObject {
     Q_OBJECT
@@ -69,6 +71,9 @@ private:
     std::unique_ptr<InstanceChannel> m_channel;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<PageSettings> m_pageSettings;
+    // After the window: they go before the pages they watch.
+    std::unique_ptr<RecoveryKeeper> m_recovery;
+    std::unique_ptr<HandOverQueue> m_handOvers;
 };
 
 }  // namespace sj
