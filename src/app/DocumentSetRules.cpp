@@ -1,5 +1,7 @@
 #include "app/DocumentSetRules.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "files/FileUtils.h"
@@ -25,6 +27,22 @@ bool DocumentSetRules::reusesCurrent(bool hasCurrent, bool currentPristine, bool
 void DocumentSetRules::fileOpened(bool intoReusedPage, int pageCount) {
     if (intoReusedPage && pageCount == 1 && m_untitledCounter == 1) m_untitledCounter = 0;
     m_reuseEmptyPage = false;
+}
+
+std::optional<DocumentSetRules::FileIdentity> DocumentSetRules::identityOf(const std::string& fileName) {
+    struct stat st {};
+    if (fileName.empty() || ::stat(fileName.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino};
+}
+
+int DocumentSetRules::pageShowing(const std::vector<OpenFile>& pages, std::string_view name,
+                                  const std::optional<FileIdentity>& identity) {
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const OpenFile& page = pages[i];
+        const bool same = identity && page.identity ? *identity == *page.identity : page.title == name;
+        if (same) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 DocumentSetRules::Closing DocumentSetRules::closing(int pageCount, bool hasFileName, bool pristine) {

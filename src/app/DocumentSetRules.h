@@ -4,6 +4,8 @@
 // follows a closed one, when Close All is done, and whether a rename may go
 // ahead. The widget side gathers the facts (titles, files on disk) and shows
 // the outcome.
+#include <sys/types.h>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +44,27 @@ public:
     static int tabAfterClosing(int index) { return index > 0 ? index - 1 : 1; }
     // Close All goes on until one empty untitled page is left.
     static bool allClosed(int pageCount, bool hasFileName, bool pristine);
+
+    // --- The same file twice ---------------------------------------------------
+    // A file as the file system knows it: its own name, a symbolic link to it
+    // and a second hard link are all the same file.
+    struct FileIdentity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    // Nothing when there is no such file (yet).
+    static std::optional<FileIdentity> identityOf(const std::string& fileName);
+    struct OpenFile {
+        std::string title;
+        std::optional<FileIdentity> identity;  // nothing for an untitled page or a file gone
+    };
+    // The page (index into pages) that already shows the file of name, found
+    // by its identity, or by its title when either file is not on disk; -1
+    // when none does. Saving one of two pages of the same file would silently
+    // overwrite what the other saved, so a file is open in one page only.
+    static int pageShowing(const std::vector<OpenFile>& pages, std::string_view name,
+                           const std::optional<FileIdentity>& identity);
 
     // --- Rename --------------------------------------------------------------
     // The full name a rename answer asks for: the answer gets the old file's

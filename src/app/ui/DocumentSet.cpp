@@ -119,6 +119,17 @@ DocumentPage* DocumentSet::findByTitle(const std::string& title) const {
     return nullptr;
 }
 
+DocumentPage* DocumentSet::findShowing(const std::string& name) const {
+    std::vector<DocumentSetRules::OpenFile> pages;
+    pages.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        pages.push_back({page(i)->title(), page(i)->hasFileName()
+                                               ? DocumentSetRules::identityOf(page(i)->fileName())
+                                               : std::nullopt});
+    const int index = DocumentSetRules::pageShowing(pages, name, DocumentSetRules::identityOf(name));
+    return index < 0 ? nullptr : page(index);
+}
+
 std::vector<std::string> DocumentSet::titles() const {
     std::vector<std::string> result;
     result.reserve(count());
@@ -212,9 +223,15 @@ bool DocumentSet::runSaveDialog(DocumentPage* page, bool whole) {
     }
     const std::string oldName = page->fileName();
     const std::string name = fileutils::longName(choice.fileName);
+    // Saved under a link to a file another page shows, the two pages would
+    // overwrite each other's saves.
+    const auto identity = DocumentSetRules::identityOf(name);
     for (int i = 0; i < count(); ++i) {
         DocumentPage* other = this->page(i);
-        if (other->title() != name) continue;
+        const bool sameFile =
+            other->title() == name ||
+            (identity && other->hasFileName() && DocumentSetRules::identityOf(other->fileName()) == identity);
+        if (!sameFile) continue;
         if (whole && other == page) continue;
         msg::info(q(DocumentNames::alreadyOpenMessage(name)), true);
         return false;
@@ -330,12 +347,14 @@ bool DocumentSet::openByName(const std::string& name, const OpenRequest& request
 
 bool DocumentSet::openOne(const std::string& rawName, const OpenRequest& request) {
     const std::string name = fileutils::longName(rawName);
-    if (DocumentPage* open = findByTitle(name)) {
+    if (DocumentPage* open = findShowing(name)) {
+        // Under the name the page already has: a link must not rename the tab.
+        const std::string shown = open->hasFileName() ? open->fileName() : name;
         select(m_tabs.indexOfPage(open));
         if (open->isModified() &&
-            !msg::askYesNo(quoted(name) + QStringLiteral(" is already open! Reload document?"), false))
+            !msg::askYesNo(quoted(shown) + QStringLiteral(" is already open! Reload document?"), false))
             return false;
-        return loadInto(open, name, request, true);
+        return loadInto(open, shown, request, true);
     }
     const int status = FileStatus::of(name);
     if (status != FileStatus::kUsable) {

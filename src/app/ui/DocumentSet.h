@@ -66,6 +66,8 @@ public:
     QStringList openFileNames() const;
 
     DocumentPage* findByTitle(const std::string& title) const;
+    // The page showing the file of name under this or another name (a link).
+    DocumentPage* findShowing(const std::string& name) const;
     ReopenList& reopenList() { return m_reopen; }
     bool browseMode = false;
     bool openReadOnly = false;
