@@ -153,7 +153,9 @@ std::string IniFile::encoded(bool* fellBackToUtf8) const {
         text += m_eol;
     }
     if (m_charset == Charset::Windows1252) {
-        if (auto bytes = cp1252::fromUtf8(text)) return *bytes;
+        // The bytes of a byte order mark before Windows-1252 text were read
+        // as a mark; they go back where they were.
+        if (auto bytes = cp1252::fromUtf8(text)) return m_bom ? "\xEF\xBB\xBF" + *bytes : *bytes;
         // A character Windows-1252 cannot hold is never dropped: the file
         // becomes UTF-8 instead.
         if (fellBackToUtf8) *fellBackToUtf8 = true;

@@ -131,6 +131,14 @@ TEST(IniFileCharset, Windows1252FileStaysWindows1252) {
     EXPECT_EQ(bom.charset(), IniFile::Charset::Utf8);
     EXPECT_EQ(bom.readString("s", "K", ""), "\xC3\xA9");
     EXPECT_EQ(bom.serialize(), "\xEF\xBB\xBF[S]\nk=\xC3\xA9\n");
+
+    // Mark bytes before text that is not UTF-8 are written back too, or the
+    // file would lose its first three bytes at every save.
+    const std::string marked = "\xEF\xBB\xBF\xEF\xBB\xBF[S]\nk=\xE9\n";
+    IniFile twice;
+    twice.parse(marked);
+    EXPECT_EQ(twice.charset(), IniFile::Charset::Windows1252);
+    EXPECT_EQ(twice.serialize(), marked);
 }
 
 TEST(IniFileDisk, MissingFileThenAtomicSave) {
