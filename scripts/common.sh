@@ -2,7 +2,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libicu-dev
-          libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache)
+          libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache clang)
 
 install_missing() {
     local missing=()
@@ -22,4 +22,31 @@ build() {
     local dir=$1
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# The fuzz targets, built with Clang and sanitizers in a directory of their
+# own, each run for a few seconds over its committed seed corpus (new inputs
+# go to a scratch directory, so the tree stays as it is).
+fuzz_smoke() {
+    local dir="$ROOT/build-fuzz" seconds=${SJ_FUZZ_SECONDS:-5}
+    local cxx
+    cxx=$(command -v clang++-14 || command -v clang++)
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
+        -DSJ_FUZZ=ON -DSJ_BUILD_TESTS=OFF -DSJ_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$dir" --target fuzz_all -j "$(nproc)"
+    local work
+    work=$(mktemp -d)
+    for corpus in "$ROOT"/tests/fuzz/corpus/*/; do
+        local name
+        name=$(basename "$corpus")
+        mkdir -p "$work/$name"
+        if ! (cd "$work" && "$dir/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 \
+                -rss_limit_mb=2048 "$work/$name" "$corpus" >"$work/$name.log" 2>&1); then
+            tail -n 40 "$work/$name.log"
+            echo "fuzz_$name found a fault; the input is in $work"
+            return 1
+        fi
+        echo "fuzz_$name: $(grep -o 'Done [0-9]* runs' "$work/$name.log")"
+    done
+    rm -rf "$work"
 }
