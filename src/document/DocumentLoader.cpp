@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -12,7 +13,9 @@
 #include "document/DocumentSaver.h"
 #include "document/LineBreakNormalizer.h"
 #include "files/FileStatus.h"
+#include "text/ByteEscapes.h"
 #include "text/Cp850.h"
+#include "text/Utf16.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
@@ -99,23 +102,45 @@ std::size_t incompleteTail(std::string_view s) {
 
 }  // namespace
 
-std::string DocumentLoader::decode(std::string raw, bool oem, TextCharset& charset, bool& bom) {
+std::string DocumentLoader::decode(std::string raw, bool oem, TextCharset& charset, bool& bom,
+                                   std::size_t* invalidBytes) {
     bom = false;
+    if (invalidBytes) *invalidBytes = 0;
     if (oem) {
         charset = TextCharset::Cp850;
         return cp850::toUtf8(raw);
     }
     const std::size_t first = firstNonAscii(raw);
-    if (first == raw.size() || utf8::isValid(std::string_view(raw).substr(first))) {
-        charset = TextCharset::Utf8;
-        if (std::string_view(raw).substr(0, kBom.size()) == kBom) {
-            bom = true;
-            raw.erase(0, kBom.size());
-        }
-        return raw;
+    const bool valid = first == raw.size() || utf8::isValid(std::string_view(raw).substr(first));
+    bytescape::Census census;
+    if (!valid) census = bytescape::census(std::string_view(raw).substr(first));
+    // A few stray bytes in a file that is plainly UTF-8 must not turn all its
+    // other characters into Windows-1252 ones.
+    const bool mostlyUtf8 = !valid && census.multiByte > 0 && census.invalid <= census.multiByte &&
+                            !census.holdsEscapes && invalidBytes;
+    if (!valid && !mostlyUtf8) {
+        charset = TextCharset::Windows1252;
+        return windows1252ToUtf8(raw);
     }
-    charset = TextCharset::Windows1252;
-    return windows1252ToUtf8(raw);
+    charset = TextCharset::Utf8;
+    if (std::string_view(raw).substr(0, kBom.size()) == kBom) {
+        bom = true;
+        raw.erase(0, kBom.size());
+    }
+    if (valid) return raw;
+    *invalidBytes = census.invalid;
+    return bytescape::decode(raw);
+}
+
+bool DocumentLoader::looksBinary(std::string_view sample, std::size_t nulCount) {
+    if (nulCount > 0) return true;
+    std::size_t controls = 0;
+    for (const char c : sample) {
+        const auto b = static_cast<unsigned char>(c);
+        // TAB, LF, VT, FF, CR and ESC turn up in text files; the rest do not.
+        if (b < 0x20 && (b < '\t' || b > '\r') && b != 0x1B) ++controls;
+    }
+    return controls * 2 > sample.size();
 }
 
 std::optional<std::string> DocumentLoader::recode(std::string_view text, TextCharset current, bool oem,
@@ -148,6 +173,64 @@ std::size_t DocumentLoader::replaceBinaries(std::string& text) {
     return count;
 }
 
+namespace {
+
+// Reads fd to its end in chunks, handing each to sink. Stops when progress
+// says so (cancelled) or reading fails (truncated).
+struct ChunkReader {
+    const LoadOptions& options;
+    std::unique_ptr<char[]> buffer;
+    std::size_t chunkSize;
+
+    explicit ChunkReader(const LoadOptions& o) : options(o), chunkSize(o.chunkSize ? o.chunkSize : 1) {
+        buffer.reset(new char[chunkSize]);
+    }
+
+    template <typename Sink, typename Step>
+    std::uint64_t run(int fd, std::uint64_t limit, LoadResult& r, Sink&& sink, Step&& step) {
+        std::uint64_t done = 0;
+        while (!r.cancelled && done < limit) {
+            const std::size_t want =
+                static_cast<std::size_t>(std::min<std::uint64_t>(chunkSize, limit - done));
+            ssize_t n;
+            do {
+                n = options.readFn ? options.readFn(fd, buffer.get(), want) : ::read(fd, buffer.get(), want);
+            } while (n < 0 && errno == EINTR);
+            if (n < 0) {
+                r.truncated = true;
+                break;
+            }
+            if (n == 0) break;
+            sink(std::string_view(buffer.get(), static_cast<std::size_t>(n)));
+            done += static_cast<std::uint64_t>(n);
+            if (!step(done)) r.cancelled = true;
+        }
+        return done;
+    }
+};
+
+constexpr std::size_t kBinarySample = 1 << 16;
+
+// Line format and whether a save would rewrite some breaks, from the counts.
+void takeLineFormat(const LineBreakNormalizer& n, LoadResult& r) {
+    const std::size_t crLf = n.crLfCount(), lf = n.loneLfCount(), cr = n.loneCrCount();
+    if (crLf + lf + cr == 0) return;
+    r.lineFormat = lf > crLf + cr ? 1 : 0;
+    r.breaksRewritten = r.lineFormat == 1 ? (crLf + cr > 0) : (lf + cr > 0);
+}
+
+// Drops a UTF-16 unit cut in half, or a surrogate pair missing its second
+// half, at the end of a load that stopped early.
+void trimUtf16Tail(std::string& raw, utf16::Order order) {
+    if (raw.size() % 2) raw.pop_back();
+    if (raw.size() >= 4) {
+        const auto hi = static_cast<unsigned char>(raw[raw.size() - (order == utf16::Order::Little ? 1 : 2)]);
+        if (hi >= 0xD8 && hi <= 0xDB) raw.resize(raw.size() - 2);
+    }
+}
+
+}  // namespace
+
 LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& options) {
     LoadResult r;
     r.status = FileStatus::of(fileName);
@@ -165,47 +248,113 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
         r.errors.push_back(loadFailedMessage(fileName));
         return r;
     }
-    r.fileSize = static_cast<std::uint64_t>(st.st_size);
-    r.fileTime = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    r.identity = FileIdentity::of(st);
+    r.fileSize = r.identity.size;
+    r.fileTime = r.identity.modified;
+    if (r.fileSize > kMaxFileSize) {
+        ::close(fd);
+        r.tooLarge = true;
+        r.errors.push_back(tooLargeToOpenMessage(fileName));
+        return r;
+    }
+
+    // A UTF-16 file is told by its first bytes; its line breaks are two bytes
+    // wide, so they are found after decoding.
+    char head[2];
+    const ssize_t headSize = ::pread(fd, head, sizeof head, 0);
+    const auto order =
+        options.oem ? std::nullopt : utf16::orderOf(std::string_view(head, headSize > 0 ? headSize : 0));
 
     const bool showProgress = options.progress && needsProgress(r.fileSize);
     if (showProgress && !options.progress(0, r.fileSize)) r.cancelled = true;
+    const auto step = [&](std::uint64_t done) { return !showProgress || options.progress(done, r.fileSize); };
 
-    const std::size_t chunkSize = options.chunkSize ? options.chunkSize : 1;
-    std::unique_ptr<char[]> buffer(new char[chunkSize]);
+    ChunkReader reader(options);
     std::string raw;
-    raw.reserve(r.fileSize + r.fileSize / 32 + 64);
+    raw.reserve(r.fileSize + (order ? 0 : r.fileSize / 32) + 64);
     LineBreakNormalizer normalizer;
+    std::string sample;
     std::uint64_t done = 0;
-    while (!r.cancelled) {
-        ssize_t n;
-        do {
-            n = options.readFn ? options.readFn(fd, buffer.get(), chunkSize)
-                               : ::read(fd, buffer.get(), chunkSize);
-        } while (n < 0 && errno == EINTR);
-        if (n < 0) {
-            r.truncated = true;
-            break;
+    if (order) {
+        done = reader.run(
+            fd, UINT64_MAX, r, [&](std::string_view chunk) { raw.append(chunk); }, step);
+    } else {
+        done = reader.run(
+            fd, UINT64_MAX, r,
+            [&](std::string_view chunk) {
+                if (sample.size() < kBinarySample)
+                    sample.append(chunk.substr(0, kBinarySample - sample.size()));
+                normalizer.feed(chunk, raw);
+            },
+            step);
+        normalizer.finish(raw);
+    }
+
+    std::optional<std::string> utf16Text;
+    const utf16::Order byteOrder = order.value_or(utf16::Order::Little);
+    if (order) {
+        if (r.incomplete()) trimUtf16Tail(raw, byteOrder);
+        if (raw.size() >= 2) utf16Text = utf16::toUtf8(std::string_view(raw).substr(2), byteOrder);
+        // A file that announces UTF-16 but is not well-formed is kept byte
+        // for byte, as a binary file.
+        r.binary = !utf16Text;
+    } else {
+        r.binary = looksBinary(sample, normalizer.nulCount());
+        if (r.binary && normalizer.loneLfCount() + normalizer.loneCrCount() > 0) {
+            // The breaks were rewritten while reading; a binary file gets its
+            // bytes back as they are, the same part of it as was read.
+            raw.clear();
+            bool failed = ::lseek(fd, 0, SEEK_SET) != 0;
+            if (!failed) {
+                LoadResult again;
+                reader.run(
+                    fd, done, again, [&](std::string_view chunk) { raw.append(chunk); },
+                    [](std::uint64_t) { return true; });
+                failed = again.truncated;
+            }
+            if (failed) r.truncated = true;
         }
-        if (n == 0) break;
-        normalizer.feed(std::string_view(buffer.get(), static_cast<std::size_t>(n)), raw);
-        done += static_cast<std::uint64_t>(n);
-        if (showProgress && !options.progress(done, r.fileSize)) r.cancelled = true;
     }
     ::close(fd);
-    normalizer.finish(raw);
-    r.unixLineBreaks = normalizer.sawLoneLf() && !normalizer.sawCrLf() && !normalizer.sawLoneCr();
 
-    // A load cut short may end inside a UTF-8 sequence; that must not turn a
-    // UTF-8 file into Windows-1252.
-    if (r.incomplete() && !options.oem) {
-        if (const std::size_t tail = incompleteTail(raw)) raw.erase(raw.size() - tail);
+    if (utf16Text) {
+        r.charset = byteOrder == utf16::Order::Little ? TextCharset::Utf16Le : TextCharset::Utf16Be;
+        r.bom = true;
+        raw = std::string();
+        LineBreakNormalizer breaks;
+        r.text.reserve(utf16Text->size() + utf16Text->size() / 32 + 16);
+        breaks.feed(*utf16Text, r.text);
+        breaks.finish(r.text);
+        takeLineFormat(breaks, r);
+    } else {
+        if (!r.binary) takeLineFormat(normalizer, r);
+        // A load cut short may end inside a UTF-8 sequence; that must not turn a
+        // UTF-8 file into Windows-1252.
+        if (r.incomplete() && !options.oem) {
+            if (const std::size_t tail = incompleteTail(raw)) raw.erase(raw.size() - tail);
+        }
+        r.text = decode(std::move(raw), options.oem, r.charset, r.bom, &r.invalidBytes);
+        if (options.checkBinaries && !r.binary) r.converted = replaceBinaries(r.text);
     }
-
-    r.text = decode(std::move(raw), options.oem, r.charset, r.bom);
-    if (options.checkBinaries) r.converted = replaceBinaries(r.text);
+    if (r.text.size() > kMaxTextSize) {
+        r = LoadResult{};
+        r.status = FileStatus::kUsable;
+        r.tooLarge = true;
+        r.errors.push_back(tooLargeToOpenMessage(fileName));
+        return r;
+    }
     r.ok = true;
     return r;
+}
+
+SaveOptions LoadResult::writeBack(int lineFormatWithoutBreaks) const {
+    SaveOptions o;
+    o.lineFormat = lineFormat >= 0 ? lineFormat : lineFormatWithoutBreaks;
+    o.charset = charset;
+    o.bom = bom && charset == TextCharset::Utf8;
+    o.keepBreaks = binary;
+    o.byteEscapes = invalidBytes > 0;
+    return o;
 }
 
 std::string DocumentLoader::progressCaption(std::string_view name) {
@@ -230,6 +379,35 @@ std::string DocumentLoader::tooLargeMessage(std::string_view fileName) {
 
 std::string DocumentLoader::reloadFailedMessage() {
     return "Error: Could not open last saved copy of current document!";
+}
+
+std::string DocumentLoader::tooLargeToOpenMessage(std::string_view fileName) {
+    return "Error: \"" + std::string(fileName) +
+           "\" is too large to open!\nThe editor holds files of up to 2 GB.";
+}
+
+std::string DocumentLoader::cancelledMessage(std::string_view fileName) {
+    return "Loading \"" + std::string(fileName) +
+           "\" was cancelled; only its first part is shown.\nIt can be saved only under another name.";
+}
+
+std::string DocumentLoader::binaryNotice(std::string_view fileName) {
+    return "\"" + std::string(fileName) +
+           "\" looks like a binary file, so it is opened read-only.\nIf you turn Read-Only off and save it, "
+           "its bytes are written back unchanged.";
+}
+
+std::string DocumentLoader::invalidBytesNotice(std::string_view fileName, std::size_t count) {
+    return "\"" + std::string(fileName) + "\" has " + std::to_string(count) +
+           (count == 1 ? " byte that is" : " bytes that are") +
+           " not UTF-8.\nThey are shown as placeholder characters and saved back as they were.";
+}
+
+std::string DocumentLoader::breaksRewrittenNotice(std::string_view fileName, int lineFormat) {
+    return "\"" + std::string(fileName) +
+           "\" has line breaks of more than one kind.\nA save writes every line "
+           "break as " +
+           (lineFormat == 1 ? "LF (UNIX)." : "CR LF.");
 }
 
 }  // namespace sj

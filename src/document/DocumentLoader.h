@@ -9,12 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "document/DocumentSaver.h"
+#include "files/FileIdentity.h"
 #include "text/TextCharset.h"
 
 namespace sj {
 
 struct LoadOptions {
-    // Replace NUL and backspace by U+00B7 and count them.
+    // Replace backspaces by U+00B7 and count them. A file with NUL bytes is
+    // binary and keeps every byte.
     bool checkBinaries = true;
     // The file is stored in the DOS character set (code page 850).
     bool oem = false;
@@ -31,32 +34,59 @@ struct LoadResult {
     int status = 0;   // file status before reading
     // Messages to show in error boxes, in order (empty on success).
     std::vector<std::string> errors;
-    std::string text;  // UTF-8, every line break CR LF
+    // UTF-8; every line break CR LF, except in a binary file, whose breaks stay
+    // as they are.
+    std::string text;
     TextCharset charset = TextCharset::Utf8;
-    bool bom = false;           // a UTF-8 byte order mark was dropped from the text
+    bool bom = false;           // a byte order mark was dropped from the text
     bool truncated = false;     // reading failed before the end of the file
     bool cancelled = false;     // the user stopped the load before the end
-    std::size_t converted = 0;  // NUL and backspace bytes replaced
-    // Every line break of the file was a lone LF (a UNIX file).
-    bool unixLineBreaks = false;
+    bool tooLarge = false;      // refused: over kMaxFileSize
+    std::size_t converted = 0;  // backspace bytes replaced
+    // NUL bytes or mostly control bytes: the text holds the file's bytes
+    // unchanged (line breaks included), and the page opens read-only.
+    bool binary = false;
+    // Bytes of a UTF-8 file that are not UTF-8, carried as escapes
+    // (text/ByteEscapes.h) that a save writes back as the same bytes.
+    std::size_t invalidBytes = 0;
+    // The line format most of the file's breaks use: 1 LF (UNIX), 0 CR LF (or
+    // lone CR), -1 when the file has no line break at all.
+    int lineFormat = -1;
+    // The file's breaks are not all of lineFormat: a save would rewrite some.
+    bool breaksRewritten = false;
     std::uint64_t fileSize = 0;
     std::int64_t fileTime = 0;
+    FileIdentity identity;
 
-    // An incomplete text must never be saved over the complete file, so the
-    // page is read-only when this is set.
+    // An incomplete text must never be saved over the complete file.
     bool incomplete() const { return truncated || cancelled; }
+
+    // The options that write the text back as the file's own bytes (for a
+    // file without breaks, in the line format given).
+    SaveOptions writeBack(int lineFormatWithoutBreaks = 0) const;
 };
 
 class DocumentLoader {
 public:
     static constexpr std::uint64_t kProgressThreshold = 200000;
+    // The editor addresses its text with 32-bit positions; larger files are
+    // refused rather than shown wrong.
+    static constexpr std::uint64_t kMaxFileSize = std::uint64_t{1} << 31;
+    static constexpr std::uint64_t kMaxTextSize = (std::uint64_t{1} << 31) - (std::uint64_t{1} << 24);
 
     static LoadResult load(const std::string& fileName, const LoadOptions& options = {});
 
     // Turns raw file bytes (line breaks already CR LF) into UTF-8: code page 850
     // when oem, else UTF-8 when valid (a BOM is dropped and reported), else
-    // Windows-1252.
-    static std::string decode(std::string raw, bool oem, TextCharset& charset, bool& bom);
+    // UTF-8 with escaped bytes when the file holds well-formed multi-byte
+    // sequences and no more invalid bytes than those (their count goes to
+    // invalidBytes), else Windows-1252.
+    static std::string decode(std::string raw, bool oem, TextCharset& charset, bool& bom,
+                              std::size_t* invalidBytes = nullptr);
+
+    // NUL bytes, or more than half of the sample control characters that
+    // text does not use.
+    static bool looksBinary(std::string_view sample, std::size_t nulCount);
 
     // The text as it reads when the file's bytes are taken in the other
     // character set (the OEM flag switched on or off): written back in current,
@@ -67,6 +97,7 @@ public:
                                              TextCharset& charset, std::size_t* unmappable = nullptr);
 
     // Replaces every NUL and backspace of UTF-8 text by U+00B7; returns the count.
+    // Only text files reach it, so in practice it replaces backspaces.
     static std::size_t replaceBinaries(std::string& text);
 
     static bool needsProgress(std::uint64_t fileSize) { return fileSize > kProgressThreshold; }
@@ -75,6 +106,11 @@ public:
     static std::string binaryWarning(std::string_view name, std::size_t count);
     static std::string tooLargeMessage(std::string_view fileName);
     static std::string reloadFailedMessage();
+    static std::string tooLargeToOpenMessage(std::string_view fileName);
+    static std::string cancelledMessage(std::string_view fileName);
+    static std::string binaryNotice(std::string_view fileName);
+    static std::string invalidBytesNotice(std::string_view fileName, std::size_t count);
+    static std::string breaksRewrittenNotice(std::string_view fileName, int lineFormat);
 };
 
 }  // namespace sj

@@ -7,7 +7,9 @@
 #include "files/FileStatus.h"
 #include "files/FileUtils.h"
 #include "files/SafeFileWriter.h"
+#include "text/ByteEscapes.h"
 #include "text/Cp850.h"
+#include "text/Utf16.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
@@ -62,9 +64,21 @@ std::optional<std::string> DocumentSaver::encode(std::string_view text, const Sa
                                                  std::size_t* unmappable) {
     // Line breaks are ASCII in every supported character set, so the
     // character set goes first and an unmappable offset points into text.
+    if (isUtf16(options.charset)) {
+        // Line breaks first, in UTF-8, where they are single bytes.
+        SaveOptions inner = options;
+        inner.charset = TextCharset::Utf8;
+        inner.bom = false;
+        inner.byteEscapes = false;
+        const auto bytes = encode(text, inner, unmappable);
+        return utf16::fromUtf8(
+            *bytes, options.charset == TextCharset::Utf16Le ? utf16::Order::Little : utf16::Order::Big);
+    }
     std::optional<std::string> converted;
     switch (options.charset) {
         case TextCharset::Utf8:
+        case TextCharset::Utf16Le:
+        case TextCharset::Utf16Be:
             break;
         case TextCharset::Windows1252:
             converted = cp1252::fromUtf8(text, unmappable);
@@ -77,7 +91,9 @@ std::optional<std::string> DocumentSaver::encode(std::string_view text, const Sa
     }
     const std::string_view src = converted ? std::string_view(*converted) : text;
     std::string bytes;
-    if (options.lineFormat == 1) {
+    if (options.keepBreaks) {
+        bytes = std::string(src);
+    } else if (options.lineFormat == 1) {
         bytes = toUnixBreaks(src);
     } else if (options.whole && !src.empty() && !writableAsIs(src)) {
         // Every line of the text followed by CR LF: a final break is kept and
@@ -87,6 +103,7 @@ std::optional<std::string> DocumentSaver::encode(std::string_view text, const Sa
     } else {
         bytes = converted ? std::move(*converted) : std::string(text);
     }
+    if (options.charset == TextCharset::Utf8 && options.byteEscapes) bytes = bytescape::restore(bytes);
     if (options.charset == TextCharset::Utf8 && options.bom) bytes.insert(0, "\xEF\xBB\xBF");
     return bytes;
 }
@@ -110,8 +127,9 @@ SaveResult DocumentSaver::save(const std::string& target, std::string_view text,
     std::size_t bad = 0;
     std::optional<std::string> encoded;
     std::string_view bytes = text;
-    const bool asIs = options.charset == TextCharset::Utf8 && !options.bom && options.lineFormat != 1 &&
-                      (!options.whole || text.empty() || writableAsIs(text));
+    const bool asIs = options.charset == TextCharset::Utf8 && !options.bom && !options.byteEscapes &&
+                      (options.keepBreaks ||
+                       (options.lineFormat != 1 && (!options.whole || text.empty() || writableAsIs(text))));
     if (!asIs) {
         encoded = encode(text, options, &bad);
         if (encoded) bytes = *encoded;
@@ -133,7 +151,7 @@ SaveResult DocumentSaver::save(const std::string& target, std::string_view text,
     r.backupFailed = written.backupFailed;
     if (!written.ok) {
         r.status = SaveStatus::WriteFailed;
-        r.message = writeFailedMessage(target, written.error);
+        r.message = writeFailedMessage(target, written.error, written.unchanged, written.rescueName);
         return r;
     }
     r.status = SaveStatus::Saved;
@@ -145,9 +163,15 @@ std::string DocumentSaver::readOnlyMessage(std::string_view target) {
     return "Error: \"" + std::string(target) + "\" is marked as Read-Only!";
 }
 
-std::string DocumentSaver::writeFailedMessage(std::string_view target, int error) {
-    return "Error: could not save \"" + std::string(target) + "\"!\n" + SafeFileWriter::describeError(error) +
-           " The file on the disk is unchanged.";
+std::string DocumentSaver::writeFailedMessage(std::string_view target, int error, bool unchanged,
+                                              std::string_view rescueName) {
+    std::string m =
+        "Error: could not save \"" + std::string(target) + "\"!\n" + SafeFileWriter::describeError(error);
+    if (unchanged) return m + " The file on the disk is unchanged.";
+    if (rescueName.empty())
+        return m + " The file on the disk may be damaged; the text is still in the editor.";
+    return m + " The file on the disk may be damaged; its old contents are in \"" + std::string(rescueName) +
+           "\".";
 }
 
 std::string DocumentSaver::unmappableQuestion(std::string_view target, TextCharset charset, char32_t ch) {

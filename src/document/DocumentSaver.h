@@ -17,7 +17,12 @@ struct SaveOptions {
     bool whole = true;   // whole text (false: a selection, written as it is)
     int lineFormat = 0;  // 1 = UNIX (LF only); 0 and 2 = CR LF
     TextCharset charset = TextCharset::Utf8;
-    bool bom = false;  // UTF-8 only: start the file with a byte order mark
+    bool bom = false;  // UTF-8 only: start the file with a byte order mark (UTF-16 always has one)
+    // A binary file: line breaks are written as they stand and none is added.
+    bool keepBreaks = false;
+    // UTF-8 only: the text carries bytes that are not UTF-8 as escapes
+    // (text/ByteEscapes.h); each is written as its byte.
+    bool byteEscapes = false;
     bool makeBackups = false;
     bool backupsWithBak = false;
     bool sync = true;
@@ -54,7 +59,10 @@ public:
                                              std::size_t* unmappable = nullptr);
 
     static std::string readOnlyMessage(std::string_view target);
-    static std::string writeFailedMessage(std::string_view target, int error);
+    // What became of the file goes with the reason: unchanged, or where its
+    // old contents were put when they could not be restored.
+    static std::string writeFailedMessage(std::string_view target, int error, bool unchanged = true,
+                                          std::string_view rescueName = {});
     static std::string unmappableQuestion(std::string_view target, TextCharset charset, char32_t ch);
 };
 

@@ -9,10 +9,10 @@ void LineBreakNormalizer::feed(std::string_view chunk, std::string& out) {
         m_pendingCR = false;
         out.append("\r\n", 2);
         if (*p == '\n') {
-            m_sawCrLf = true;
+            ++m_crLf;
             ++p;
         } else {
-            m_sawLoneCr = true;
+            ++m_loneCr;
         }
     }
     // Runs that are already right (including CR LF pairs) are copied in one go.
@@ -30,20 +30,23 @@ void LineBreakNormalizer::feed(std::string_view chunk, std::string& out) {
                 return;
             }
             if (p[1] == '\n') {
-                m_sawCrLf = true;
+                ++m_crLf;
                 p += 2;
                 continue;
             }
-            m_sawLoneCr = true;
+            ++m_loneCr;
             out.append(run, p);
             out.append("\r\n", 2);
             run = ++p;
         } else if (c == '\n') {
-            m_sawLoneLf = true;
+            ++m_loneLf;
             out.append(run, p);
             out.append("\r\n", 2);
             run = ++p;
         } else {
+            // NUL is the one byte a text file never holds; counting it here
+            // costs nothing on the fast path.
+            if (c == 0) ++m_nuls;
             ++p;
         }
     }
@@ -52,7 +55,7 @@ void LineBreakNormalizer::feed(std::string_view chunk, std::string& out) {
 
 void LineBreakNormalizer::finish(std::string& out) {
     if (m_pendingCR) {
-        m_sawLoneCr = true;
+        ++m_loneCr;
         out.append("\r\n", 2);
     }
     m_pendingCR = false;

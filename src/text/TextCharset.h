@@ -4,7 +4,7 @@
 
 namespace sj {
 
-enum class TextCharset { Utf8, Windows1252, Cp850 };
+enum class TextCharset { Utf8, Windows1252, Cp850, Utf16Le, Utf16Be };
 
 constexpr std::string_view charsetName(TextCharset c) {
     switch (c) {
@@ -14,8 +14,16 @@ constexpr std::string_view charsetName(TextCharset c) {
             return "Windows-1252";
         case TextCharset::Cp850:
             return "DOS (code page 850)";
+        case TextCharset::Utf16Le:
+            return "UTF-16 LE";
+        case TextCharset::Utf16Be:
+            return "UTF-16 BE";
     }
     return "UTF-8";
+}
+
+constexpr bool isUtf16(TextCharset c) {
+    return c == TextCharset::Utf16Le || c == TextCharset::Utf16Be;
 }
 
 }  // namespace sj

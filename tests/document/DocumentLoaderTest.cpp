@@ -2,13 +2,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <cerrno>
 
 #include "document/DocumentLoader.h"
+#include "document/DocumentSaver.h"
 #include "document/LineBreakNormalizer.h"
 #include "document/LogStamp.h"
 #include "files/FileStatus.h"
 #include "support/ScratchDir.h"
+#include "text/Windows1252.h"
 
 using namespace sj;
 using sj::test::ScratchDir;
@@ -107,19 +111,37 @@ TEST(DocumentLoader, MixedBreaksNormalisedAcrossChunkBoundaries) {
     }
 }
 
-TEST(DocumentLoader, LfOnlyAndLoneCrFiles) {
+TEST(DocumentLoader, LineFormatIsTheOneMostBreaksUse) {
     ScratchDir dir;
+    struct Case {
+        const char* bytes;
+        int format;
+        bool rewritten;
+    };
+    const Case cases[] = {
+        {"a\nb\n\nc", 1, false},
+        {"a\r\nb\r\n", 0, false},
+        {"l1\nl2\nl3\r\nl4\nl5\n", 1, true},  // one CR LF among LFs
+        {"a\r\nb\r\nc\n", 0, true},
+        {"a\nb\r\n", 0, true},     // a tie is not "most": CR LF
+        {"a\rb\r\rc\r", 0, true},  // lone CRs are written as CR LF
+        {"no break", -1, false},
+        {"", -1, false},
+    };
+    for (const Case& c : cases) {
+        const LoadResult r = DocumentLoader::load(dir.write("f.txt", c.bytes));
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.lineFormat, c.format) << c.bytes;
+        EXPECT_EQ(r.breaksRewritten, c.rewritten) << c.bytes;
+    }
     const LoadResult unix = DocumentLoader::load(dir.write("unix.txt", "a\nb\n\nc"));
     EXPECT_EQ(unix.text, "a\r\nb\r\n\r\nc");
-    EXPECT_TRUE(unix.unixLineBreaks);
-    const LoadResult mac = DocumentLoader::load(dir.write("mac.txt", "a\rb\r\rc\r"));
-    EXPECT_EQ(mac.text, "a\r\nb\r\n\r\nc\r\n");
-    EXPECT_FALSE(mac.unixLineBreaks);
-    EXPECT_FALSE(DocumentLoader::load(dir.write("mixed.txt", "a\nb\r\n")).unixLineBreaks);
     const LoadResult empty = DocumentLoader::load(dir.write("empty.txt", ""));
-    EXPECT_TRUE(empty.ok);
     EXPECT_EQ(empty.text, "");
     EXPECT_GT(empty.fileTime, 0);
+    EXPECT_EQ(
+        DocumentLoader::breaksRewrittenNotice("/a/m.txt", 1),
+        "\"/a/m.txt\" has line breaks of more than one kind.\nA save writes every line break as LF (UNIX).");
 }
 
 TEST(DocumentLoader, CharacterSetDetection) {
@@ -165,31 +187,53 @@ TEST(DocumentLoader, SwitchingTheOemFlagReinterpretsTheFileBytes) {
     EXPECT_EQ(bad, 1u);
 }
 
-TEST(DocumentLoader, BinaryBytesCountedAndShownAsMiddleDot) {
+TEST(DocumentLoader, BackspacesInTextCountedAndShownAsMiddleDot) {
     ScratchDir dir;
-    const std::string path = dir.write("bin.dat", std::string("a\0b\0c\0\bd", 8));
+    const std::string path = dir.write("bs.txt", "a\bb\b\bc\r\n");
     LoadResult r = DocumentLoader::load(path);
-    EXPECT_EQ(r.converted, 4u);
+    EXPECT_FALSE(r.binary);
+    EXPECT_EQ(r.converted, 3u);
     EXPECT_EQ(r.text,
               "a\xC2\xB7"
-              "b\xC2\xB7"
-              "c\xC2\xB7\xC2\xB7"
-              "d");
+              "b\xC2\xB7\xC2\xB7"
+              "c\r\n");
     EXPECT_EQ(DocumentLoader::binaryWarning("/x/bin.dat", 3),
               "Warning: \"/x/bin.dat\" may be a binary file!\n3 non-text characters have been converted to "
               "'\xC2\xB7' (Alt+0183)");
-
-    // Without the check the NULs are kept, and bytes after them are not lost.
     LoadOptions keep;
     keep.checkBinaries = false;
     r = DocumentLoader::load(path, keep);
     EXPECT_EQ(r.converted, 0u);
-    EXPECT_EQ(r.text, std::string("a\0b\0c\0\bd", 8));
+    EXPECT_EQ(r.text, "a\bb\b\bc\r\n");
+}
 
-    // In a Windows-1252 file the dot is still U+00B7 in the text.
-    r = DocumentLoader::load(dir.write("bin1252.dat", std::string("\xE9\0", 2)));
-    EXPECT_EQ(r.charset, TextCharset::Windows1252);
-    EXPECT_EQ(r.text, "\xC3\xA9\xC2\xB7");
+TEST(DocumentLoader, BinaryFileKeepsEveryByteAtAnyChunkSize) {
+    ScratchDir dir;
+    // NULs, lone LFs and CRs, a CR LF, a CR at the very end, bytes over 0x7F.
+    const std::string bytes(
+        "\x7F"
+        "ELF\0\x01\n\r\n\rab\0\xE9\xFF\x80\b\r",
+        19);
+    const std::string path = dir.write("prog", bytes);
+    for (std::size_t chunk : {1u, 2u, 3u, 5u, 7u, 4096u}) {
+        LoadOptions o;
+        o.chunkSize = chunk;
+        const LoadResult r = DocumentLoader::load(path, o);
+        ASSERT_TRUE(r.ok);
+        EXPECT_TRUE(r.binary) << chunk;
+        EXPECT_EQ(r.converted, 0u);  // no NUL or backspace turned into a dot
+        EXPECT_EQ(r.charset, TextCharset::Windows1252);
+        EXPECT_EQ(cp1252::fromUtf8(r.text), bytes) << chunk;
+        EXPECT_EQ(*DocumentSaver::encode(r.text, r.writeBack()), bytes) << chunk;
+    }
+    // Mostly control bytes, no NUL: binary too. A few in a text are not.
+    EXPECT_TRUE(
+        DocumentLoader::looksBinary("\x01\x02\x03\x04"
+                                    "ab\x05",
+                                    0));
+    EXPECT_FALSE(DocumentLoader::looksBinary("text\x1B[1m bold\x0C\t\x01\r\n", 0));
+    EXPECT_TRUE(DocumentLoader::looksBinary("text", 1));
+    EXPECT_FALSE(DocumentLoader::looksBinary("", 0));
 }
 
 TEST(DocumentLoader, ProgressOnlyOverThresholdAndCancelKeepsTextRead) {
@@ -245,6 +289,29 @@ TEST(DocumentLoader, ReadErrorTruncatesWithoutBreakingUtf8) {
     EXPECT_EQ(r.text, "abc");
     EXPECT_EQ(DocumentLoader::tooLargeMessage("/home/u/t.txt"),
               "File \"t.txt\" is too large to load completely!\nEditing will not be possible.");
+}
+
+TEST(DocumentLoader, FilesOverTwoGigabytesAreRefusedUnread) {
+    ScratchDir dir;
+    const std::string path = dir.file("huge.txt");
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(DocumentLoader::kMaxFileSize) + 1), 0);  // sparse
+    ::close(fd);
+    int reads = 0;
+    LoadOptions o;
+    o.readFn = [&](int f, void* buf, std::size_t n) -> ssize_t {
+        ++reads;
+        return ::read(f, buf, n);
+    };
+    const LoadResult r = DocumentLoader::load(path, o);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.tooLarge);
+    EXPECT_TRUE(r.text.empty());
+    EXPECT_EQ(reads, 0);
+    ASSERT_EQ(r.errors.size(), 1u);
+    EXPECT_EQ(r.errors[0],
+              "Error: \"" + path + "\" is too large to open!\nThe editor holds files of up to 2 GB.");
 }
 
 TEST(DocumentLoader, TwentyMegabyteSingleLine) {
