@@ -1,7 +1,9 @@
 #pragma once
 // Bytes of a library file <-> the UTF-8 text the format works on. A file is
 // UTF-8 when its bytes are valid UTF-8 (a byte order mark is remembered),
-// otherwise Windows-1252; it is written back in the set it was read in.
+// otherwise Windows-1252; it is written back in the set it was read in. A
+// Windows-1252 library whose bytes happen to be valid UTF-8 says so in its
+// header line (the word "Windows-1252"), so it is read in that set again.
 #include <string>
 #include <string_view>
 

@@ -41,6 +41,7 @@ void parseHeader(std::string_view rest, ClipLibraryData& data) {
     data.multiLine = upper.find("MULTILINE") != std::string::npos;
     data.sorted = upper.find("NOSORTING") == std::string::npos;
     data.tabWidth = 30;
+    data.exactLines = upper.find("EXACTLINES") != std::string::npos;
     static constexpr std::string_view kTab = "TABWIDTH=";
     std::size_t at = upper.find(kTab);
     if (at != std::string::npos) {
@@ -107,6 +108,40 @@ void formatMultiLineItem(std::string& out, const ClipItem& item) {
     out.append("\r\n");
 }
 
+// The exact form: a title line, then every body line with "." for an empty
+// one and a dot in front of one that starts with a dot.
+void formatExactItem(std::string& out, const ClipItem& item) {
+    const std::string& body = item.body.text();
+    if (body.empty()) return;
+    out.append("H=");
+    appendLine(out, titleForFile(item.title));
+    for (std::string_view seg : splitBody(body)) {
+        if (seg.empty() || seg[0] == '.') out.push_back('.');
+        appendLine(out, seg);
+    }
+    out.append("\r\n");
+}
+
+std::string formatItems(const ClipLibraryData& data, bool multi, bool exact) {
+    std::size_t estimate = 64;
+    for (const ClipItem& item : data.items) estimate += item.title.size() + item.body.text().size() + 16;
+    std::string out;
+    out.reserve(estimate);
+    std::string header = clipLibraryHeader(multi, data.sorted, data.tabWidth);
+    if (exact) header += " ExactLines";
+    appendLine(out, header);
+    out.append("\r\n");
+    for (const ClipItem& item : data.items) {
+        if (exact)
+            formatExactItem(out, item);
+        else if (multi)
+            formatMultiLineItem(out, item);
+        else
+            appendLine(out, item.body.text());
+    }
+    return out;
+}
+
 }  // namespace
 
 void parseClipLibrary(std::string_view text, ClipLibraryData& data) {
@@ -115,6 +150,7 @@ void parseClipLibrary(std::string_view text, ClipLibraryData& data) {
     std::string title;
     std::string body;
 
+    bool firstLine = false;  // exact form: the next line is the body's first
     auto finishItem = [&] {
         if (!body.empty()) data.items.emplace_back(std::move(title), std::move(body));
         title.clear();
@@ -141,15 +177,22 @@ void parseClipLibrary(std::string_view text, ClipLibraryData& data) {
             if (line.empty()) return;
             if (isTitleLine(line)) {
                 title.assign(line.substr(2));
+                firstLine = true;
             } else {
                 title.assign(line);
                 body.assign(line);
+                firstLine = false;
             }
             inItem = true;
             return;
         }
         if (line.empty()) {
             finishItem();
+        } else if (data.exactLines) {
+            // Every line is one line of the body: even an empty first one.
+            if (!firstLine) body.append("\r\n");
+            firstLine = false;
+            body.append(line.substr(line[0] == '.' ? 1 : 0));
         } else if (line == ".") {
             body.append("\r\n");
         } else {
@@ -181,21 +224,20 @@ bool fitsSingleLineForm(const std::vector<ClipItem>& items) {
 std::string formatClipLibrary(const ClipLibraryData& data, bool* usedMultiLine) {
     const bool multi = data.multiLine || !fitsSingleLineForm(data.items);
     if (usedMultiLine) *usedMultiLine = multi;
-
-    std::size_t estimate = 64;
-    for (const ClipItem& item : data.items) estimate += item.title.size() + item.body.text().size() + 16;
-    std::string out;
-    out.reserve(estimate);
-
-    appendLine(out, clipLibraryHeader(multi, data.sorted, data.tabWidth));
-    out.append("\r\n");
-    for (const ClipItem& item : data.items) {
-        if (multi)
-            formatMultiLineItem(out, item);
-        else
-            appendLine(out, item.body.text());
-    }
-    return out;
+    std::string out = formatItems(data, multi, false);
+    if (!multi) return out;
+    // The older form cannot say every body (a single empty first line, a line
+    // that is just "."): read it back and fall back to the exact form when any
+    // item came back different.
+    ClipLibraryData back;
+    parseClipLibrary(out, back);
+    std::vector<const ClipItem*> kept;
+    for (const ClipItem& item : data.items)
+        if (!item.body.empty()) kept.push_back(&item);
+    bool same = back.items.size() == kept.size();
+    for (std::size_t i = 0; same && i < kept.size(); ++i)
+        same = back.items[i].body == kept[i]->body && back.items[i].title == titleForFile(kept[i]->title);
+    return same ? out : formatItems(data, true, true);
 }
 
 }  // namespace sj

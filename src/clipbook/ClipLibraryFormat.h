@@ -15,6 +15,11 @@ struct ClipLibraryData {
     bool multiLine = true;
     bool sorted = true;
     int tabWidth = 30;
+    // The file was written in the exact form (header word "ExactLines"): every
+    // body line stands as it is, "." is an empty line and a line starting
+    // with "." has one more dot in front. Written only for libraries the
+    // older multi-line form cannot carry unchanged.
+    bool exactLines = false;
 };
 
 // Reads a library text. Lines end at CR LF, lone CR or lone LF. sorted and
@@ -32,6 +37,9 @@ bool fitsSingleLineForm(const std::vector<ClipItem>& items);
 // Builds the whole file text, every line ending with CR LF. A single-line
 // library whose items do not fit that form is written in the multi-line form,
 // so that no title or line is lost; usedMultiLine tells which form was written.
+// A multi-line library is written in the older form whenever that reads back
+// the same items (so such a file is written byte for byte as before), else in
+// the exact form.
 std::string formatClipLibrary(const ClipLibraryData& data, bool* usedMultiLine = nullptr);
 
 }  // namespace sj
