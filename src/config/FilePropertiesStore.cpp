@@ -57,7 +57,7 @@ std::string FilePropertiesStore::formatLine(std::string_view key, const FileProp
     const int lineFormat = r.lineFormat >= 0 && r.lineFormat < 3 ? r.lineFormat : 0;
     std::string line(key);
     line += '=';
-    line += std::to_string((r.oemText ? 1 : 0) + 16 * lineFormat);
+    line += std::to_string((r.oemText ? 1 : 0) + 16 * lineFormat + (r.lineFormatChosen ? kChosenFlag : 0));
     if (r.defaultSettings) {
         line += ";1";
         return line;
@@ -102,7 +102,8 @@ std::optional<std::pair<std::string, FileProperties>> FilePropertiesStore::parse
     int flags = 0;
     if (!parseInt(fields[0], flags) || flags < 0 || flags > 255) flags = 0;
     r.oemText = (flags & 0x0F) != 0;
-    r.lineFormat = (flags >> 4) < 3 ? (flags >> 4) : 0;
+    r.lineFormat = ((flags >> 4) & 3) < 3 ? ((flags >> 4) & 3) : 0;
+    r.lineFormatChosen = (flags & kChosenFlag) != 0;
 
     int isDefault = 1;
     if (count > 1 && parseInt(fields[1], isDefault) && isDefault == 0) {
@@ -133,49 +134,54 @@ bool FilePropertiesStore::load() {
         while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
         std::fclose(f);
     }
-    std::string text;
-    if (utf8::isValid(bytes)) {
-        m_charset = TextCharset::Utf8;
-        m_bom = std::string_view(bytes).starts_with(kBom);
-        text = m_bom ? bytes.substr(kBom.size()) : std::move(bytes);
-    } else {
-        m_charset = TextCharset::Windows1252;
-        m_bom = false;
-        text = cp1252::toUtf8(bytes);
-    }
-
+    m_bom = std::string_view(bytes).starts_with(kBom);
+    m_windows1252Keys.clear();
+    bool sawUtf8 = false;
+    bool sawWindows1252 = false;
     std::unordered_set<std::string> seen;
-    std::string_view rest = text;
+    std::string_view rest = std::string_view(bytes).substr(m_bom ? kBom.size() : 0);
     while (!rest.empty() && m_entries.size() < m_capacity) {
         const std::size_t end = rest.find_first_of("\r\n");
-        const std::string_view line = rest.substr(0, end);
+        const std::string_view raw = rest.substr(0, end);
         if (end == std::string_view::npos) {
             rest = {};
         } else {
             rest.remove_prefix(end + (rest.substr(end, 2) == "\r\n" ? 2 : 1));
         }
-        auto entry = parseLine(line, m_olderLayout);
+        // Each line decides its own character set: one file name in another
+        // encoding must not turn every other line into Windows-1252.
+        const bool utf8Line = utf8::isValid(raw);
+        std::string decoded;
+        if (!utf8Line) decoded = cp1252::toUtf8(raw);
+        auto entry = parseLine(utf8Line ? raw : std::string_view(decoded), m_olderLayout);
+        if (!entry) continue;
+        if (utf8Line) {
+            sawUtf8 = sawUtf8 || !std::all_of(raw.begin(), raw.end(), [](char c) { return (c & 0x80) == 0; });
+        } else {
+            sawWindows1252 = true;
+            m_windows1252Keys.insert(entry->first);
+        }
         // A name listed twice keeps its first (most recent) record.
-        if (entry && seen.insert(entry->first).second) m_entries.push_back(std::move(*entry));
+        if (seen.insert(entry->first).second) m_entries.push_back(std::move(*entry));
     }
+    m_charset = sawWindows1252 && !sawUtf8 ? TextCharset::Windows1252 : TextCharset::Utf8;
     return true;
 }
 
 bool FilePropertiesStore::save() const {
     if (FileStatus::of(m_fileName) == FileStatus::kCannotOpen) return false;
     if (!fileutils::directoryWritable(fileutils::directoryOf(m_fileName))) return false;
-    std::string text;
+    std::string bytes = m_bom ? std::string(kBom) : std::string();
     for (const auto& [key, record] : m_entries) {
-        text += formatLine(key, record);
-        text += "\r\n";
+        const std::string line = formatLine(key, record);
+        // Lines go back in the set they were read in (new ones in the file's);
+        // a name Windows-1252 cannot hold stays UTF-8 rather than being lost.
+        std::optional<std::string> legacy;
+        if (m_charset == TextCharset::Windows1252 || m_windows1252Keys.count(key))
+            legacy = cp1252::fromUtf8(line);
+        bytes += legacy ? *legacy : line;
+        bytes += "\r\n";
     }
-    std::string bytes;
-    if (m_charset == TextCharset::Windows1252) {
-        // A name Windows-1252 cannot hold turns the whole file into UTF-8
-        // rather than losing that name.
-        if (auto encoded = cp1252::fromUtf8(text)) bytes = std::move(*encoded);
-    }
-    if (bytes.empty()) bytes = (m_bom ? std::string(kBom) : std::string()) + text;
     return SafeFileWriter::write(m_fileName, bytes).ok;
 }
 
@@ -220,13 +226,12 @@ FileProperties FilePropertiesStore::recordForOpen(const FileProperties* stored, 
         r.tabSettings = std::string(tabSettingsOption);
         if (stored) {
             r.oemText = stored->oemText;
-            // The line format is remembered for default pages too; without it a
-            // UNIX file would be written back with CR LF.
             r.lineFormat = stored->lineFormat;
+            r.lineFormatChosen = stored->lineFormatChosen;
         }
     }
     if (asciiFilterChosen) r.oemText = *asciiFilterChosen;
-    if (fileFormatOption == 1 && r.defaultSettings) r.lineFormat = 1;
+    if (fileFormatOption == 1 && r.defaultSettings && !r.lineFormatChosen) r.lineFormat = 1;
     return r;
 }
 
@@ -235,8 +240,10 @@ FileProperties FilePropertiesStore::recordForClose(const FileProperties& page, i
     FileProperties r;
     r.oemText = page.oemText;
     r.defaultSettings = true;
-    // A UNIX file stays one even when its page follows the window's defaults.
-    r.lineFormat = page.lineFormat == 1 ? 1 : fileFormatOption;
+    // A format the file's breaks gave is found again at the next load; only
+    // the user's own choice is worth remembering.
+    r.lineFormatChosen = page.lineFormatChosen;
+    r.lineFormat = page.lineFormatChosen ? page.lineFormat : fileFormatOption;
     return r;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,8 @@ class FilePropertiesStore {
 public:
     static constexpr std::size_t kDefaultCapacity = 100;
     static constexpr std::size_t kMaxFontName = 31;
+    // In the flags field, beside the OEM flag (1) and the line format (16 x).
+    static constexpr int kChosenFlag = 64;
 
     FilePropertiesStore(std::size_t capacity, std::string fileName);
 
@@ -62,8 +65,8 @@ public:
                                         std::optional<bool> asciiFilterChosen = std::nullopt);
 
     // The record stored when a page closes. With default settings only the OEM
-    // flag and the line format are kept: UNIX when the page has it, else the
-    // FileFormat option's.
+    // flag and the line format are kept: the page's when the user chose it,
+    // else the FileFormat option's.
     static FileProperties recordForClose(const FileProperties& page, int fileFormatOption);
 
 private:
@@ -72,6 +75,7 @@ private:
     bool m_olderLayout = false;
     TextCharset m_charset = TextCharset::Utf8;  // written back as it was read
     bool m_bom = false;
+    std::unordered_set<std::string> m_windows1252Keys;  // lines read as Windows-1252
     std::vector<std::pair<std::string, FileProperties>> m_entries;
 };
 

@@ -5,11 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unordered_set>
 
 #include "files/FileUtils.h"
 #include "text/Utf8.h"
@@ -91,33 +93,42 @@ void IniFile::parse(std::string_view bytes) {
     m_lines.clear();
     m_bom = bytes.starts_with("\xEF\xBB\xBF");
     if (m_bom) bytes.remove_prefix(3);
-    std::string text;
-    if (utf8::isValid(bytes)) {
-        m_charset = Charset::Utf8;
-        text = std::string(bytes);
-    } else {
-        m_charset = Charset::Windows1252;
-        text = cp1252::toUtf8(bytes);
-    }
+    invalidateIndex();
+    const std::string_view text = bytes;
     m_eol = "\n";
     const auto firstBreak = text.find_first_of("\r\n");
     if (firstBreak != npos && text.compare(firstBreak, 2, "\r\n") == 0) m_eol = "\r\n";
 
+    bool sawUtf8 = false;
+    bool sawWindows1252 = false;
+    auto addLine = [&](std::string_view raw) {
+        const bool ascii = std::all_of(raw.begin(), raw.end(), [](char c) { return (c & 0x80) == 0; });
+        if (ascii || utf8::isValid(raw)) {
+            sawUtf8 = sawUtf8 || !ascii;
+            m_lines.push_back(parseLine(std::string(raw)));
+        } else {
+            sawWindows1252 = true;
+            m_lines.push_back(parseLine(cp1252::toUtf8(raw)));
+            m_lines.back().windows1252 = true;
+        }
+    };
     std::size_t start = 0;
     while (start < text.size()) {
         const auto end = text.find_first_of("\r\n", start);
         if (end == npos) {
-            m_lines.push_back(parseLine(text.substr(start)));
+            addLine(text.substr(start));
             break;
         }
-        m_lines.push_back(parseLine(text.substr(start, end - start)));
+        addLine(text.substr(start, end - start));
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
+    m_charset = sawWindows1252 && !sawUtf8 ? Charset::Windows1252 : Charset::Utf8;
 }
 
 bool IniFile::load(std::string* error) {
     m_lines.clear();
+    invalidateIndex();
     m_existed = false;
     m_unreadable = false;
     m_charset = Charset::Utf8;
@@ -149,16 +160,13 @@ std::string IniFile::encoded(bool* fellBackToUtf8) const {
     if (fellBackToUtf8) *fellBackToUtf8 = false;
     std::string text;
     for (const Line& line : m_lines) {
-        text += line.text;
-        text += m_eol;
-    }
-    if (m_charset == Charset::Windows1252) {
-        // The bytes of a byte order mark before Windows-1252 text were read
-        // as a mark; they go back where they were.
-        if (auto bytes = cp1252::fromUtf8(text)) return m_bom ? "\xEF\xBB\xBF" + *bytes : *bytes;
-        // A character Windows-1252 cannot hold is never dropped: the file
+        // A character Windows-1252 cannot hold is never dropped: that line
         // becomes UTF-8 instead.
-        if (fellBackToUtf8) *fellBackToUtf8 = true;
+        std::optional<std::string> legacy;
+        if (line.windows1252) legacy = cp1252::fromUtf8(line.text);
+        if (line.windows1252 && !legacy && fellBackToUtf8) *fellBackToUtf8 = true;
+        text += legacy ? *legacy : line.text;
+        text += m_eol;
     }
     return m_bom ? "\xEF\xBB\xBF" + text : text;
 }
@@ -204,6 +212,32 @@ bool IniFile::save(std::string* error) {
     return true;
 }
 
+std::size_t IniFile::lookupKey(std::string_view section, std::string_view key) const {
+    auto lower = [](std::string_view s) {
+        std::string out(s);
+        for (char& c : out) c = asciiLower(c);
+        return out;
+    };
+    if (!m_indexed) {
+        m_keyIndex.clear();
+        std::unordered_map<std::string, bool> sectionsSeen;
+        bool inFirst = false;  // inside the first section of its name
+        std::string current;
+        for (std::size_t i = 0; i < m_lines.size(); ++i) {
+            const Line& line = m_lines[i];
+            if (line.kind == Kind::Section) {
+                current = lower(line.name);
+                inFirst = sectionsSeen.emplace(current, true).second;
+            } else if (line.kind == Kind::Key && inFirst) {
+                m_keyIndex.emplace(current + '\n' + lower(line.name), i);  // the first key wins
+            }
+        }
+        m_indexed = true;
+    }
+    const auto it = m_keyIndex.find(lower(section) + '\n' + lower(key));
+    return it == m_keyIndex.end() ? npos : it->second;
+}
+
 std::size_t IniFile::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         if (m_lines[i].kind == Kind::Section && sameName(m_lines[i].name, section)) return i;
@@ -228,17 +262,17 @@ bool IniFile::sectionExists(std::string_view section) const {
 }
 
 bool IniFile::keyExists(std::string_view section, std::string_view key) const {
-    return findKey(findSection(section), key) != npos;
+    return lookupKey(section, key) != npos;
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
-    const auto i = findKey(findSection(section), key);
+    const auto i = lookupKey(section, key);
     if (i == npos) return std::nullopt;
     return m_lines[i].value;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
-    const auto i = findKey(findSection(section), key);
+    const auto i = lookupKey(section, key);
     if (i == npos) return std::string(def);
     const std::string& v = m_lines[i].value;
     std::size_t pos = 0;
@@ -266,7 +300,7 @@ std::optional<int> IniFile::parseInteger(std::string_view text) {
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int def) const {
-    const auto i = findKey(findSection(section), key);
+    const auto i = lookupKey(section, key);
     if (i == npos) return def;
     return parseInteger(m_lines[i].value).value_or(def);
 }
@@ -279,8 +313,10 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     const std::string k = oneLine(trim(key));
     const std::string v = oneLine(trim(value));
     if (k.empty()) return;
+    invalidateIndex();
     Line line;
     line.kind = Kind::Key;
+    line.windows1252 = m_charset == Charset::Windows1252;
     line.text = k + "=" + v;
     line.name = k;
     line.value = v;
@@ -289,6 +325,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     if (header == npos) {
         if (!m_lines.empty() && !trim(m_lines.back().text).empty()) m_lines.push_back(parseLine(""));
         m_lines.push_back(parseLine("[" + oneLine(trim(section)) + "]"));
+        m_lines.back().windows1252 = line.windows1252;
         m_lines.push_back(std::move(line));
         return;
     }
@@ -318,11 +355,12 @@ std::vector<std::string> IniFile::readSection(std::string_view section) const {
     std::vector<std::string> keys;
     const auto header = findSection(section);
     if (header == npos) return keys;
+    std::unordered_set<std::string> seen;
     for (std::size_t i = header + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section; ++i) {
         if (m_lines[i].kind != Kind::Key) continue;
-        bool seen = false;
-        for (const auto& k : keys) seen = seen || sameName(k, m_lines[i].name);
-        if (!seen) keys.push_back(m_lines[i].name);
+        std::string folded = m_lines[i].name;
+        for (char& c : folded) c = asciiLower(c);
+        if (seen.insert(std::move(folded)).second) keys.push_back(m_lines[i].name);
     }
     return keys;
 }
@@ -339,6 +377,7 @@ std::vector<std::string> IniFile::sectionNames() const {
 }
 
 void IniFile::eraseSection(std::string_view section) {
+    invalidateIndex();
     std::size_t header;
     while ((header = findSection(section)) != npos) {
         const auto end = sectionEnd(header);
@@ -348,6 +387,7 @@ void IniFile::eraseSection(std::string_view section) {
 }
 
 void IniFile::eraseKey(std::string_view section, std::string_view key) {
+    invalidateIndex();
     const auto i = findKey(findSection(section), key);
     if (i != npos) m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(i));
 }

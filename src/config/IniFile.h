@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace sj {
@@ -26,7 +27,9 @@ public:
     // false then). A file that exists but cannot be read gives false with a
     // message, and save() refuses to overwrite it.
     bool load(std::string* error = nullptr);
-    // Replaces the contents by raw file bytes (UTF-8 when valid, else Windows-1252).
+    // Replaces the contents by raw file bytes: each line UTF-8 when valid,
+    // else Windows-1252. charset() is Windows-1252 when some line was and none
+    // held UTF-8 characters; new lines are written in it.
     void parse(std::string_view bytes);
     // The file's bytes as save() writes them.
     std::string serialize() const;
@@ -72,6 +75,10 @@ private:
         std::string text;  // the whole line as stored, UTF-8
         std::string name;  // section or key name, trimmed
         std::string value;
+        // The line was not UTF-8 and was read as Windows-1252; it is written
+        // back so. Each line decides for itself, so one such line (a file
+        // name in another encoding) spoils no other.
+        bool windows1252 = false;
     };
 
     static Line parseLine(std::string text);
@@ -81,6 +88,10 @@ private:
     // Index one past the section's last line.
     std::size_t sectionEnd(std::size_t header) const;
     std::size_t findKey(std::size_t header, std::string_view key) const;
+    // The line of a key for readers: through an index built on first use, so
+    // reading every key of a big section costs time in proportion to it.
+    std::size_t lookupKey(std::string_view section, std::string_view key) const;
+    void invalidateIndex() { m_indexed = false; }
 
     std::string m_path;
     std::vector<Line> m_lines;
@@ -89,6 +100,8 @@ private:
     std::string m_eol = "\n";
     bool m_existed = false;
     bool m_unreadable = false;
+    mutable bool m_indexed = false;
+    mutable std::unordered_map<std::string, std::size_t> m_keyIndex;  // "section\nkey", lower case
 };
 
 }  // namespace sj

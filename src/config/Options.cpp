@@ -129,7 +129,7 @@ void Options::read(const IniFile& ini) {
     bigStatusbar = ini.readBool(o, "BigStatusbar", bigStatusbar);
     internalOVR = ini.readBool(o, "InternalOVR", internalOVR);
     const int capacity = ini.readInteger(o, "MaxStoreProperties", maxStoreProperties);
-    if (capacity >= 0) maxStoreProperties = capacity;
+    if (capacity >= 0) maxStoreProperties = std::min(capacity, kMaxStoredProperties);
     autoLoadFiles = ini.readBool(o, "AutoLoadFiles", false);
     autoLoadFavorites = autoLoadFiles ? false : ini.readBool(o, "AutoLoadFavorites", false);
     const std::string favorite = fileutils::baseName(ini.readString(o, "FavoriteName", favoriteName));
@@ -146,23 +146,23 @@ void Options::read(const IniFile& ini) {
     fontName = cutChars(ini.readString(o, "FontName", "Courier New"), kMaxFontNameChars);
     if (fontName.empty()) fontName = "Courier New";
     fontSize = ini.readInteger(o, "FontSize", 10);
-    if (fontSize < 1) fontSize = 10;
+    if (fontSize < 1 || fontSize > kMaxFontSize) fontSize = 10;
     fontStyle = normalizeFontStyle(ini.readString(o, "FontStyle", ""));
     tabSettings = ini.readString(o, "TabSettings", tabSettings);
-    tabUnits = ini.readInteger(o, "TabUnits", 0);
-    autoScrollSpeed = ini.readInteger(o, "AutoScrollSpeed", 20);
+    tabUnits = std::clamp(ini.readInteger(o, "TabUnits", 0), 0, 2);
+    autoScrollSpeed = std::clamp(ini.readInteger(o, "AutoScrollSpeed", 20), 0, kMaxAutoScrollSpeed);
     textColor = ini.readInteger(o, "TextColor", textColor);
     pageColor = ini.readInteger(o, "PageColor", pageColor);
     wordWrap = ini.readBool(o, "WordWrap", false);
     // An indent of no columns (or fewer) would make indenting a no-op.
-    indentSize = std::max(1, ini.readInteger(o, "IndentSize", 1));
+    indentSize = std::clamp(ini.readInteger(o, "IndentSize", 1), 1, kMaxIndentSize);
     hideMenu = ini.readBool(o, "HideMenu", hideMenu);
     hideButtonBar = ini.readBool(o, "HideButtonBar", hideButtonBar);
     hideRuler = ini.readBool(o, "HideRuler", false);
     hideStatusBar = ini.readBool(o, "HideStatusBar", hideStatusBar);
     stackDocumentTabs = ini.readBool(o, "StackDocumentTabs", stackDocumentTabs);
-    rulerUnits = ini.readInteger(o, "RulerUnits", 0);
-    fileFormat = ini.readInteger(o, "FileFormat", 0);
+    rulerUnits = std::clamp(ini.readInteger(o, "RulerUnits", 0), 0, 2);
+    fileFormat = std::clamp(ini.readInteger(o, "FileFormat", 0), 0, 2);
     defaultDirectory = ini.readString(o, "DefaultDirectory", defaultDirectory);
     defaultSaveDirectory = ini.readString(o, "DefaultSaveDirectory", defaultSaveDirectory);
     dateFilter = cutChars(ini.readString(o, "DateFilter", dateFilter), kMaxDateFilterChars);
@@ -175,7 +175,7 @@ void Options::read(const IniFile& ini) {
     defaultTemplate = ini.readString(c, "DefaultTemplate", defaultTemplate);
     clipbookPosition = ini.readInteger(c, "Position", storedVersion == 0 ? 1 : 0);
     if (clipbookPosition < 0 || clipbookPosition > 2) clipbookPosition = 1;
-    panelWidth = ini.readInteger(c, "PanelWidth", panelWidth);
+    panelWidth = std::clamp(ini.readInteger(c, "PanelWidth", panelWidth), 0, kMaxPanelWidth);
     useDefaultFont = ini.readBool(c, "UseDefaultFont", useDefaultFont);
     listboxFont = ini.readString(c, "ListboxFont", listboxFont);
 
@@ -192,7 +192,7 @@ void Options::read(const IniFile& ini) {
         // A list without any entry would leave the file dialogs with nothing to show.
         if (!joined.empty()) fileBoxFilter = joined;
     }
-    fileBoxFilterId = ini.readInteger(filterSection, "FileBoxFilterId", fileBoxFilterId);
+    fileBoxFilterId = std::clamp(ini.readInteger(filterSection, "FileBoxFilterId", fileBoxFilterId), 0, 1000);
     fileBoxExt = ini.readString(filterSection, "FileBoxExt", fileBoxExt);
 
     history = readNumbered(ini, kHistory, "FileName_", ini.readInteger(kHistory, "HistoryCount", 0));

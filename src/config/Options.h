@@ -34,6 +34,13 @@ struct ConfigEnvironment {
 
 struct Options {
     static constexpr int kVersion = 2635;
+    // Every number read from the file is held within these, so no later
+    // arithmetic on it can overflow.
+    static constexpr int kMaxStoredProperties = 100000;
+    static constexpr int kMaxFontSize = 1638;
+    static constexpr int kMaxAutoScrollSpeed = 65535;
+    static constexpr int kMaxIndentSize = 99;
+    static constexpr int kMaxPanelWidth = 100000;
     static constexpr std::string_view kVersionText = "2.63e";
     static constexpr std::string_view kMainWindow = windowkeys::kMainWindow;
     static constexpr std::string_view kDefaultFileFilter =

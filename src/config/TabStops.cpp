@@ -26,7 +26,7 @@ int roundHalfAway(double v) {
 }  // namespace
 
 bool TabStops::add(double position) {
-    if (!(position >= kMinPosition) || !std::isfinite(position)) return false;
+    if (!(position >= kMinPosition) || !(position <= kMaxPosition)) return false;
     if (m_positions.size() >= kMaxStops) return false;
     const auto it = std::lower_bound(m_positions.begin(), m_positions.end(), position);
     if (it != m_positions.end() && *it == position) return false;
@@ -105,7 +105,10 @@ std::vector<int> TabStops::points(double pixelsPerInch) const {
     double factor = kPointsPerInch;
     if (m_unit == TabUnit::Centimetres) factor = kPointsPerInch / kCmPerInch;
     if (m_unit == TabUnit::Pixels) factor = pixelsPerInch > 0 ? kPointsPerInch / pixelsPerInch : 0;
-    for (const double p : m_positions) out.push_back(roundHalfAway(p * factor));
+    // Positions come from files and screens: hold the points where 32 fill
+    // steps of the largest still fit an int.
+    constexpr double kMaxPoints = 1 << 24;
+    for (const double p : m_positions) out.push_back(roundHalfAway(std::min(p * factor, kMaxPoints)));
     if (m_fill && out.front() > 0) {
         const int step = out.front();
         while (out.size() < kMaxStops) out.push_back(out.back() + step);
@@ -115,7 +118,8 @@ std::vector<int> TabStops::points(double pixelsPerInch) const {
 
 std::vector<int> TabStops::pixels(double pixelsPerInch) const {
     std::vector<int> out;
-    for (const int pt : points(pixelsPerInch)) out.push_back(roundHalfAway(pt * pixelsPerInch / 72.0));
+    for (const int pt : points(pixelsPerInch))
+        out.push_back(roundHalfAway(std::min(pt * pixelsPerInch / 72.0, double{1 << 30})));
     return out;
 }
 

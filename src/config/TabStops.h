@@ -13,11 +13,14 @@ class TabStops {
 public:
     static constexpr std::size_t kMaxStops = 32;
     static constexpr double kMinPosition = 0.01;
+    // Far beyond any page; a stored position past it is dropped, so the
+    // tab-stop arithmetic stays well inside int.
+    static constexpr double kMaxPosition = 1e7;
 
     explicit TabStops(TabUnit unit = TabUnit::Inches, bool fill = true) : m_unit(unit), m_fill(fill) {}
 
-    // Adds a stop, keeping the list ascending. Refused: below 0.01, a stop
-    // already present, or a 33rd stop.
+    // Adds a stop, keeping the list ascending. Refused: below 0.01, above
+    // kMaxPosition, a stop already present, or a 33rd stop.
     bool add(double position);
     void clear() { m_positions.clear(); }
 

@@ -179,6 +179,20 @@ TEST(FileProperties, CharacterSetOfTheFileIsKept) {
     EXPECT_TRUE(again.find("/t/caf\xC3\xA9.txt", r));
 }
 
+TEST(FileProperties, OneNameInAnotherEncodingSpoilsNoOtherLine) {
+    ScratchDir dir;
+    const std::string bytes = "/home/j\xC3\xB6rg/a.txt=0;0;0;;10;M\xC3\xA9;\r\n/t/caf\xE9.txt=16;1\r\n";
+    const std::string path = dir.write("FileProp.inf", bytes);
+    FilePropertiesStore s(100, path);
+    ASSERT_TRUE(s.load());
+    FileProperties r;
+    ASSERT_TRUE(s.find("/home/j\xC3\xB6rg/a.txt", r));
+    EXPECT_EQ(r.fontName, "M\xC3\xA9");
+    EXPECT_TRUE(s.find("/t/caf\xC3\xA9.txt", r));
+    ASSERT_TRUE(s.save());
+    EXPECT_EQ(readFile(path), bytes);
+}
+
 TEST(FileProperties, HundredThousandLinesLoad) {
     ScratchDir dir;
     std::string text;
@@ -226,8 +240,20 @@ TEST(FileProperties, RecordsForOpeningAndClosingPages) {
     page.defaultSettings = true;
     r = FilePropertiesStore::recordForClose(page, 1);
     EXPECT_EQ(FilePropertiesStore::formatLine("/k", r), "/k=17;1");
+    // A format the file's breaks gave is found again at the next load: not
+    // stored. One the user chose is, and comes back as chosen.
     page.lineFormat = 1;
-    EXPECT_EQ(FilePropertiesStore::recordForClose(page, 0).lineFormat, 1);
+    EXPECT_EQ(FilePropertiesStore::recordForClose(page, 0).lineFormat, 0);
+    page.lineFormatChosen = true;
+    r = FilePropertiesStore::recordForClose(page, 0);
+    EXPECT_EQ(FilePropertiesStore::formatLine("/k", r), "/k=81;1");
+    const auto parsed = FilePropertiesStore::parseLine("/k=81;1");
+    ASSERT_TRUE(parsed);
+    EXPECT_TRUE(parsed->second.lineFormatChosen);
+    EXPECT_EQ(parsed->second.lineFormat, 1);
+    EXPECT_EQ(FilePropertiesStore::recordForOpen(&parsed->second, false, "", 0).lineFormat, 1);
+    EXPECT_EQ(FilePropertiesStore::recordForOpen(&parsed->second, false, "", 0).lineFormatChosen, true);
+    page.lineFormatChosen = false;
     page.defaultSettings = false;
     EXPECT_EQ(FilePropertiesStore::recordForClose(page, 1), page);
 }

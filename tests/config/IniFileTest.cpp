@@ -122,9 +122,10 @@ TEST(IniFileCharset, Windows1252FileStaysWindows1252) {
     EXPECT_EQ(ini.readString("S", "Name", ""), "Caf\xC3\xA9");
     ini.writeString("S", "Other", "\xC3\xBC");
     EXPECT_EQ(ini.serialize(), "[S]\r\nName=Caf\xE9\r\nOther=\xFC\r\n");
-    // A character the code page cannot hold turns the file into UTF-8.
+    // A character the code page cannot hold makes its own line UTF-8; the
+    // other lines stay as they were.
     ini.writeString("S", "Greek", "\xCE\xA9");
-    EXPECT_EQ(ini.serialize(), "[S]\r\nName=Caf\xC3\xA9\r\nOther=\xC3\xBC\r\nGreek=\xCE\xA9\r\n");
+    EXPECT_EQ(ini.serialize(), "[S]\r\nName=Caf\xE9\r\nOther=\xFC\r\nGreek=\xCE\xA9\r\n");
 
     IniFile bom;
     bom.parse("\xEF\xBB\xBF[S]\nk=\xC3\xA9\n");
@@ -139,6 +140,45 @@ TEST(IniFileCharset, Windows1252FileStaysWindows1252) {
     twice.parse(marked);
     EXPECT_EQ(twice.charset(), IniFile::Charset::Windows1252);
     EXPECT_EQ(twice.serialize(), marked);
+}
+
+TEST(IniFileCharset, OneForeignLineSpoilsNoOther) {
+    // A UTF-8 configuration with one file name in Windows-1252 bytes.
+    const std::string bytes =
+        "[Options]\nDefaultDirectory=/home/j\xC3\xB6rg\n[History]\nFileName_1=/tmp/caf\xE9.txt\n"
+        "FileName_2=/home/j\xC3\xB6rg/a.txt\n";
+    IniFile ini;
+    ini.parse(bytes);
+    EXPECT_EQ(ini.charset(), IniFile::Charset::Utf8);
+    EXPECT_EQ(ini.readString("Options", "DefaultDirectory", ""), "/home/j\xC3\xB6rg");
+    EXPECT_EQ(ini.readString("History", "FileName_2", ""), "/home/j\xC3\xB6rg/a.txt");
+    EXPECT_EQ(ini.readString("History", "FileName_1", ""), "/tmp/caf\xC3\xA9.txt");
+    EXPECT_EQ(ini.serialize(), bytes);  // each line back in its own set
+    ini.writeString("Options", "FontName", "M\xC3\xA9");
+    EXPECT_NE(ini.serialize().find("FontName=M\xC3\xA9\n"), std::string::npos);
+}
+
+TEST(IniFileRead, FortyThousandKeysReadBackInOrder) {
+    // Reading every key of a big section (the history, say) walks it once.
+    std::string text = "[History]\r\n";
+    for (int i = 1; i <= 40000; ++i)
+        text += "FileName_" + std::to_string(i) + "=/f/" + std::to_string(i) + "\r\n";
+    text += "fILEnAME_7=/duplicate\r\n[Other]\r\nFileName_1=/other\r\n";
+    IniFile ini;
+    ini.parse(text);
+    const std::vector<std::string> keys = ini.readSection("history");
+    ASSERT_EQ(keys.size(), 40000u);  // the duplicate counts once
+    EXPECT_EQ(keys.back(), "FileName_40000");
+    for (int i = 1; i <= 40000; i += 997)
+        EXPECT_EQ(ini.readString("HISTORY", "filename_" + std::to_string(i), ""), "/f/" + std::to_string(i));
+    EXPECT_EQ(ini.readString("History", "FileName_7", ""), "/f/7");  // the first wins
+    EXPECT_EQ(ini.readString("Other", "FileName_1", ""), "/other");
+    // Writes are seen by the next read.
+    ini.writeString("History", "FileName_3", "/new");
+    ini.eraseKey("History", "FileName_4");
+    EXPECT_EQ(ini.readString("History", "FileName_3", ""), "/new");
+    EXPECT_FALSE(ini.keyExists("History", "FileName_4"));
+    EXPECT_EQ(ini.readString("History", "FileName_5", ""), "/f/5");
 }
 
 TEST(IniFileDisk, MissingFileThenAtomicSave) {

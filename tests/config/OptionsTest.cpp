@@ -101,6 +101,22 @@ TEST(OptionsRead, MalformedValuesFallBack) {
     EXPECT_EQ(o.clipbookPosition, 1);
 }
 
+TEST(OptionsRead, NumbersFromTheFileAreHeldInRange) {
+    Options o;
+    o.read(
+        iniOf("[Program]\nV=2635\n[Options]\nFontSize=2147483647\nIndentSize=100000\nTabUnits=-5\n"
+              "AutoScrollSpeed=99999999\nRulerUnits=9\nFileFormat=-1\nMaxStoreProperties=2000000000\n"
+              "TabSettings=21439770\n[Clipbook]\nPanelWidth=-2147483648\n"));
+    EXPECT_EQ(o.fontSize, 10);
+    EXPECT_EQ(o.indentSize, Options::kMaxIndentSize);
+    EXPECT_EQ(o.tabUnits, 0);
+    EXPECT_EQ(o.autoScrollSpeed, Options::kMaxAutoScrollSpeed);
+    EXPECT_EQ(o.rulerUnits, 2);
+    EXPECT_EQ(o.fileFormat, 0);
+    EXPECT_EQ(o.maxStoreProperties, Options::kMaxStoredProperties);
+    EXPECT_EQ(o.panelWidth, 0);
+}
+
 TEST(OptionsRead, FileFilterLayouts) {
     Options older;
     older.read(iniOf("[Options]\nFileBoxFilter=C (*.c)|*.c\nFileBoxFilterId=2\nFileBoxExt=c\n"));

@@ -96,3 +96,19 @@ TEST(FontText, StyleLettersAndFontRoundTrip) {
     EXPECT_EQ(g.colour, 255);
     EXPECT_EQ(FontText::fromText("", fallback), fallback);
 }
+
+TEST(TabStops, HugeStoredValuesCannotOverflowTheArithmetic) {
+    TabStops t;
+    t.setText("21439770");
+    EXPECT_TRUE(t.positions().empty());
+    t.setText("0.5;9999999");
+    ASSERT_EQ(t.positions().size(), 2u);
+    TabStops pixels(TabUnit::Pixels);
+    pixels.setText("9999999");
+    for (double ppi : {96.0, 0.001, 1e6}) {
+        for (const int px : pixels.pixels(ppi)) EXPECT_GE(px, 0);
+        const std::vector<int> pts = pixels.points(ppi);
+        ASSERT_EQ(pts.size(), TabStops::kMaxStops);
+        for (std::size_t i = 1; i < pts.size(); ++i) EXPECT_GT(pts[i], pts[i - 1]);
+    }
+}
