@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+#include "files/LeftoverFiles.h"
+
 namespace sj {
 
 namespace {
@@ -95,20 +97,104 @@ std::int64_t mtimeOf(const std::string& path) {
     return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
 }
 
+bool readAll(int fd, std::string& out) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return false;
+    out.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (got < out.size()) {
+        const ssize_t n = ::pread(fd, out.data() + got, out.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes bytes over the start of fd and cuts the file to their length;
+// 0 when the file then holds exactly them.
+int overwrite(int fd, std::string_view bytes, const SafeWriteOptions& options) {
+    if (::lseek(fd, 0, SEEK_SET) != 0) return errno;
+    if (int err = writeAll(fd, bytes, options)) return err;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return errno;
+    if (options.sync && ::fsync(fd) != 0) return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return errno;
+    return static_cast<std::uint64_t>(st.st_size) == bytes.size() ? 0 : EIO;
+}
+
+// Keeps old bytes where the directory allows no new file: an existing
+// backup file is written over, else the usual backup is tried.
+bool backupInPlace(const std::string& path, const std::string& backup, std::string_view oldBytes,
+                   mode_t mode) {
+    struct stat bst {};
+    if (::lstat(backup.c_str(), &bst) == 0 && S_ISREG(bst.st_mode)) {
+        const int fd = ::open(backup.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            const bool ok = overwrite(fd, oldBytes, {}) == 0;
+            return ::close(fd) == 0 && ok;
+        }
+    }
+    return makeBackup(path, backup, mode);
+}
+
+// The old bytes, when they could not be put back, go where the user can
+// still find them.
+std::string rescue(const std::string& path, std::string_view oldBytes) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string name =
+        std::string(tmp && *tmp ? tmp : "/tmp") + "/" + baseOf(path).substr(0, 200) + ".sj-rescue~XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return {};
+    const bool ok = writeAll(fd, oldBytes, {}) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok) {
+        ::unlink(name.c_str());
+        return {};
+    }
+    return name;
+}
+
 SafeWriteResult writeInPlace(const std::string& path, std::string_view bytes, const SafeWriteOptions& options,
                              mode_t mode) {
     SafeWriteResult r;
     r.inPlace = true;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
         r.error = errno;
         return r;
     }
-    int err = writeAll(fd, bytes, options);
-    if (err == 0 && options.sync && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    r.error = err;
-    r.ok = err == 0;
+    std::string oldBytes;
+    if (!readAll(fd, oldBytes)) {
+        r.error = errno ? errno : EIO;
+        ::close(fd);
+        return r;
+    }
+    // Room first: a full disk then refuses the save before a byte changes.
+    if (bytes.size() > oldBytes.size()) {
+        const off_t length = static_cast<off_t>(bytes.size());
+        const int err = options.reserveFn
+                            ? options.reserveFn(fd, length)
+                            : (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, length) == 0 ? 0 : errno);
+        // A file system that cannot reserve still gets the write, and the old
+        // bytes are put back should it fail.
+        if (err != 0 && err != EOPNOTSUPP && err != ENOSYS) {
+            r.error = err;
+            ::close(fd);
+            return r;
+        }
+    }
+    if (!options.backupName.empty()) {
+        r.backupMade = backupInPlace(path, options.backupName, oldBytes, mode);
+        r.backupFailed = !r.backupMade;
+    }
+    const int err = overwrite(fd, bytes, options);
+    if (err != 0) {
+        r.error = err;
+        r.unchanged = overwrite(fd, oldBytes, {}) == 0;
+        if (!r.unchanged) r.rescueName = rescue(path, oldBytes);
+    }
+    if (::close(fd) != 0 && r.error == 0) r.error = errno;
+    r.ok = r.error == 0;
     r.fileTime = mtimeOf(path);
     return r;
 }
@@ -136,7 +222,9 @@ SafeWriteResult SafeFileWriter::write(const std::string& pathIn, std::string_vie
     // The temporary name must fit the file system's name limit even for a
     // target whose own name is near it.
     std::string temp = directoryOf(path) + "/." + baseOf(path).substr(0, 200) + ".sj~XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    const int fd =
+        options.createTempFn ? options.createTempFn(temp.data()) : ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd >= 0) LeftoverFiles::markInUse(fd);
     if (fd < 0) {
         const int err = errno;
         // A writable file in a directory the user may not add to: rewrite it
@@ -149,8 +237,11 @@ SafeWriteResult SafeFileWriter::write(const std::string& pathIn, std::string_vie
     int err = writeAll(fd, bytes, options);
     if (err == 0) {
         if (exists) {
-            if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-                // Not the owner: the file becomes the user's; the mode is still kept.
+            // Not the owner: the file becomes the user's, but keeps its group
+            // when the user is in it, so a file shared by a group stays shared.
+            if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+                ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+                // Not in the group either: the file takes the user's group.
             }
         }
         if (::fchmod(fd, mode) != 0) err = errno;

@@ -2,6 +2,9 @@
 // Replaces a file's contents so that it is never left half written: the bytes
 // go to a temporary file in the same directory, are flushed to the disk and
 // only then renamed over the target. On any failure the old file is untouched.
+// A writable file in a directory the user may not add to is rewritten in
+// place, but only after room for the new contents is reserved and with its
+// old bytes held, so a failure puts them back.
 #include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
@@ -18,8 +21,11 @@ struct SafeWriteOptions {
     std::string backupName;
     // Flush the data and the directory entry to the disk.
     bool sync = true;
-    // Stands in for ::write so tests can make writing fail.
+    // Stand in for ::write, ::mkostemp and ::fallocate so tests can make
+    // writing, creating the temporary file and reserving space fail.
     std::function<ssize_t(int fd, const void* buf, std::size_t n)> writeFn;
+    std::function<int(char* nameTemplate)> createTempFn;
+    std::function<int(int fd, off_t length)> reserveFn;
 };
 
 struct SafeWriteResult {
@@ -28,8 +34,12 @@ struct SafeWriteResult {
     bool backupMade = false;
     bool backupFailed = false;
     // The directory did not allow a temporary file, so the file was rewritten
-    // in place (still all or nothing as far as the system allows).
+    // in place.
     bool inPlace = false;
+    // After a failure: the file holds its old bytes. When it could not be
+    // restored, rescueName names a file elsewhere that holds them.
+    bool unchanged = true;
+    std::string rescueName;
     std::int64_t fileTime = 0;  // modification time after the write (ns)
 };
 

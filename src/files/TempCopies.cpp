@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "files/LeftoverFiles.h"
 #include "files/SafeFileWriter.h"
 
 namespace sj {
@@ -37,6 +38,9 @@ std::string TempCopies::create(const std::string& dir, std::string_view ext, std
                 *error = "Error: cannot create \"" + path + "\"!\n" + SafeFileWriter::describeError(errno);
             return {};
         }
+        // The descriptor stays open, holding the in-use lock, until the copy
+        // is deleted: a sweep by another start leaves the copy alone.
+        LeftoverFiles::markInUse(fd);
         const char* p = bytes.data();
         std::size_t left = bytes.size();
         int err = 0;
@@ -50,14 +54,15 @@ std::string TempCopies::create(const std::string& dir, std::string_view ext, std
             p += w;
             left -= static_cast<std::size_t>(w);
         }
-        if (::close(fd) != 0 && err == 0) err = errno;
         if (err != 0) {
+            ::close(fd);
             ::unlink(path.c_str());
             if (error)
                 *error = "Error: cannot write \"" + path + "\"!\n" + SafeFileWriter::describeError(err);
             return {};
         }
         m_files.push_back(path);
+        m_locks.push_back(fd);
         return path;
     }
     if (error) *error = "Error: no free name for a temporary copy in \"" + prefix + "\"!";
@@ -68,7 +73,9 @@ std::size_t TempCopies::deleteAll() {
     std::size_t failed = 0;
     for (const std::string& f : m_files)
         if (::unlink(f.c_str()) != 0 && errno != ENOENT) ++failed;
+    for (const int fd : m_locks) ::close(fd);
     m_files.clear();
+    m_locks.clear();
     return failed;
 }
 

@@ -29,6 +29,7 @@ public:
 
 private:
     std::vector<std::string> m_files;
+    std::vector<int> m_locks;  // an open descriptor per copy, holding its in-use lock
 };
 
 }  // namespace sj

@@ -23,6 +23,7 @@
 #include "config/FilePropertiesStore.h"
 #include "document/ui/DocumentPage.h"
 #include "files/FileUtils.h"
+#include "files/LeftoverFiles.h"
 #include "files/TempCopies.h"
 #include "widgets/ui/MessageBoxes.h"
 #include "widgets/ui/TrayIcon.h"
@@ -71,6 +72,7 @@ int ApplicationSession::run() {
     readOptions();
     buildWindow();
     restoreDocumentSet();
+    removeLeftoverTemporaryFiles();
     listenForFurtherStarts();
     migrateOldFiles();
     openStartupFiles();
@@ -156,6 +158,18 @@ void ApplicationSession::restoreDocumentSet() {
     PlacementWindow::setConfigFile(m_ini.path());
     m_window->LivesInTray = m_options.minimizeToTray && TrayIcon::trayAvailable();
     m_window->loadPlacement();
+}
+
+void ApplicationSession::removeLeftoverTemporaryFiles() {
+    // Temporary files of an editor that was killed, where this user's files
+    // are as far as the program knows them; those a running editor still
+    // uses are locked and stay.
+    std::vector<std::string> dirs = {TempCopies::defaultDirectory(), Options::dataDirectory(m_env)};
+    for (const std::string& name : m_options.history) dirs.push_back(fileutils::directoryOf(name));
+    for (const std::string& name : m_options.autoLoad) dirs.push_back(fileutils::directoryOf(name));
+    for (const auto& entry : m_pageSettings->store().entries())
+        dirs.push_back(fileutils::directoryOf(entry.first));
+    LeftoverFiles::sweep(dirs);
 }
 
 void ApplicationSession::listenForFurtherStarts() {

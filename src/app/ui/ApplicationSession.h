@@ -45,6 +45,7 @@ private:
     void readOptions();
     void buildWindow();
     void restoreDocumentSet();
+    void removeLeftoverTemporaryFiles();
     void listenForFurtherStarts();
     void migrateOldFiles();
     void openStartupFiles();
