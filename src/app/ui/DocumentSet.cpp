@@ -12,6 +12,7 @@
 #include "config/Options.h"
 #include "document/DocumentLoader.h"
 #include "document/DocumentNames.h"
+#include "document/SaveChecks.h"
 #include "document/ui/EditorFont.h"
 #include "files/FileStatus.h"
 #include "files/FileUtils.h"
@@ -191,12 +192,38 @@ DocumentSet::Question DocumentSet::saveQuestion(DocumentPage* page) {
     }
 }
 
+void DocumentSet::applyFileFormatOption(DocumentPage* page) {
+    // The FileFormat option is for text that has no breaks of its own yet; a
+    // file keeps the format its breaks have, or the one the user chose.
+    if (page->defaultSettings() && m_options.fileFormat == 1 && !page->lineFormatFromFile() &&
+        !page->lineFormatChosen())
+        page->setLineFormat(1);
+}
+
+bool DocumentSet::confirmOverwrite(DocumentPage* page, const std::string& target) {
+    if (!SaveChecks::sameFile(target, page->fileName()) ||
+        !SaveChecks::changedOnDisk(page->fileIdentity(), page->fileName()))
+        return true;
+    select(m_tabs.indexOfPage(page));
+    switch (msg::askChoice(q(SaveChecks::changedOnDiskQuestion(page->fileName())),
+                           QStringLiteral("&Overwrite"), QStringLiteral("&Reload"))) {
+        case msg::Answer::Yes:
+            return true;
+        case msg::Answer::No:
+            reload(page, false);
+            return false;
+        default:
+            return false;
+    }
+}
+
 bool DocumentSet::save(DocumentPage* page) {
     const std::string& name = page->fileName();
-    if (name.empty() || fileutils::directoryOf(name).empty() ||
+    if (name.empty() || fileutils::directoryOf(name).empty() || page->truncated() ||
         (fileutils::fileExists(name) && FileStatus::isReadOnly(name)))
         return saveAs(page);
-    if (page->defaultSettings() && m_options.fileFormat == 1) page->setLineFormat(1);
+    applyFileFormatOption(page);
+    if (!confirmOverwrite(page, name)) return false;
     const bool ok = page->save({}, true);
     if (ok) updateCaption(page);
     if (ok && pageSaved) pageSaved(page, name, name);
@@ -239,7 +266,11 @@ bool DocumentSet::runSaveDialog(DocumentPage* page, bool whole) {
     m_options.defaultSaveDirectory = fileutils::directoryOf(name);
     const bool oemBefore = page->oem();
     if (choice.asciiFilterPresent) page->setOem(choice.asciiFilterChosen);
-    if (page->defaultSettings() && m_options.fileFormat == 1) page->setLineFormat(1);
+    applyFileFormatOption(page);
+    if (whole && !confirmOverwrite(page, name)) {
+        page->setOem(oemBefore);
+        return false;
+    }
     if (!page->save(name, whole)) {
         page->setOem(oemBefore);
         return false;
@@ -257,7 +288,7 @@ void DocumentSet::saveAll() {
     for (int i = 0; i < count(); ++i) {
         DocumentPage* p = page(i);
         if (!p->isModified()) continue;
-        if (!p->hasFileName() || FileStatus::isReadOnly(p->fileName())) select(i);
+        if (!p->hasFileName() || p->truncated() || FileStatus::isReadOnly(p->fileName())) select(i);
         save(p);
     }
     select(m_tabs.indexOfPage(before));
@@ -394,11 +425,11 @@ bool DocumentSet::loadInto(DocumentPage* page, const std::string& name, const Op
     if (request.oemGiven) page->setOem(request.oem);
     if (!page->load(name)) return false;
     const bool readOnly = request.readOnly || browseMode || openReadOnly || FileStatus::isReadOnly(name);
-    page->setReadOnly(readOnly || page->truncated());
-    if (page->truncated()) {
-        msg::info(QStringLiteral("File \"") + q(fileutils::fileNameOf(name)) +
-                      QStringLiteral("\" is too large to load completely!\nEditing will not be possible."),
-                  true);
+    page->setReadOnly(readOnly || page->truncated() || page->binary());
+    if (page->loadCancelled()) {
+        msg::info(q(DocumentLoader::cancelledMessage(name)), true);
+    } else if (page->truncated()) {
+        msg::info(q(DocumentLoader::tooLargeMessage(name)), true);
     } else if (!page->isReadOnly()) {
         page->applyLogStamp();
     }
@@ -417,7 +448,8 @@ bool DocumentSet::reload(DocumentPage* page, bool ask) {
         page->setReadOnly(wasReadOnly);
         return false;
     }
-    page->setReadOnly(wasReadOnly || page->truncated());
+    page->setReadOnly(wasReadOnly || page->truncated() || page->binary());
+    if (page->loadCancelled()) msg::info(q(DocumentLoader::cancelledMessage(page->fileName())), true);
     if (!page->isReadOnly()) page->applyLogStamp();
     updateCaption(page);
     emit currentChanged(current());
@@ -544,15 +576,17 @@ void DocumentSet::checkModifiedElsewhere() {
     DocumentPage* before = current();
     for (int i = 0; i < count(); ++i) {
         DocumentPage* p = page(i);
-        if (p->fileTime() <= 0 || !p->hasFileName()) continue;
-        const std::int64_t now = FileStatus::fileTime(p->fileName());
-        if (now <= p->fileTime()) continue;
+        if (!p->hasFileName()) continue;
+        // Any difference counts, a time stamp set back as well (mv, cp -p).
+        const FileIdentity now = FileIdentity::of(p->fileName());
+        if (!p->fileIdentity().replacedBy(now)) continue;
         select(i);
         if (msg::askYesNo(QStringLiteral("Another application has modified\n") + quoted(p->fileName()) +
                           QStringLiteral(" \nReload it?"))) {
             reload(p, false);
         } else {
-            p->setFileTime(now);
+            p->setFileIdentity(now);
+            p->setFileTime(now.modified);
         }
     }
     select(m_tabs.indexOfPage(before));

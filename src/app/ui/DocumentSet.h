@@ -103,6 +103,10 @@ private:
     void applyWindowSettings(DocumentPage* page);
     QString filterList() const;
     bool runSaveDialog(DocumentPage* page, bool whole);
+    void applyFileFormatOption(DocumentPage* page);
+    // Asks before a save over the page's own file when another program has
+    // changed it meanwhile; false when the save is not to go ahead.
+    bool confirmOverwrite(DocumentPage* page, const std::string& target);
     void onClipboardChanged();
 
     Options& m_options;

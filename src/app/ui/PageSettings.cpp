@@ -20,6 +20,7 @@ FileProperties PageSettings::recordOf(const DocumentPage& page) {
     r.oemText = page.oem();
     r.defaultSettings = page.defaultSettings();
     r.lineFormat = page.lineFormat();
+    r.lineFormatChosen = page.lineFormatChosen();
     r.wordWrap = page.wordWrap();
     r.tabSettings = page.tabSettings();
     const QFont f = page.font();
@@ -32,6 +33,7 @@ FileProperties PageSettings::recordOf(const DocumentPage& page) {
 void PageSettings::applyRecord(DocumentPage& page, const FileProperties& record, const Options& options) {
     page.setOem(record.oemText);
     page.setLineFormat(record.lineFormat == 1 ? 1 : 0);
+    page.setLineFormatChosen(record.lineFormatChosen);
     page.setWordWrap(record.wordWrap);
     page.setTabSettings(record.tabSettings);
     page.setDefaultSettings(record.defaultSettings);

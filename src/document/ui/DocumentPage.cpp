@@ -8,6 +8,7 @@
 #include "document/DocumentNames.h"
 #include "document/DocumentSaver.h"
 #include "document/LogStamp.h"
+#include "document/SaveChecks.h"
 #include "document/ui/LocaleDates.h"
 #include "files/FileStatus.h"
 #include "files/FileUtils.h"
@@ -68,17 +69,29 @@ bool DocumentPage::load(const std::string& fileName) {
     result.text = std::string();
     m_fileName = fileName;
     m_fileTime = result.fileTime;
+    m_identity = result.identity;
     m_converted = result.converted;
-    // A cancelled load is protected like a truncated one: saving the part that
-    // was read over the whole file would lose the rest of it.
     m_truncated = result.incomplete();
+    m_loadCancelled = result.cancelled;
+    m_binary = result.binary;
+    m_byteEscapes = result.invalidBytes > 0;
     m_charset = result.charset;
     m_bom = result.bom;
     m_charsetKnown = true;
     m_pristine = false;
-    // A file with LF breaks only stays that way unless its own settings say otherwise.
-    if (result.unixLineBreaks && m_defaultSettings) m_lineFormat = 1;
+    // The file's own breaks decide how it is written back, unless the user
+    // chose a format for it; a file without breaks keeps the page's format.
+    m_lineFormatFromFile = result.lineFormat >= 0;
+    if (m_lineFormatFromFile && !m_lineFormatChosen) m_lineFormat = result.lineFormat;
+    if (m_binary) {
+        msg::info(q(DocumentLoader::binaryNotice(fileName)));
+        return true;
+    }
     if (m_converted > 0) msg::info(q(DocumentLoader::binaryWarning(fileName, m_converted)));
+    if (result.invalidBytes > 0)
+        msg::info(q(DocumentLoader::invalidBytesNotice(fileName, result.invalidBytes)));
+    if (result.breaksRewritten && !m_lineFormatChosen)
+        msg::info(q(DocumentLoader::breaksRewrittenNotice(fileName, m_lineFormat)));
     return true;
 }
 
@@ -109,7 +122,13 @@ void DocumentPage::clearPage() {
     m_fileName.clear();
     m_untitledNumber = 0;  // an emptied page draws a fresh untitled number
     m_fileTime = 0;
+    m_identity = {};
     m_truncated = false;
+    m_loadCancelled = false;
+    m_binary = false;
+    m_byteEscapes = false;
+    m_lineFormatFromFile = false;
+    m_lineFormatChosen = false;
     m_converted = 0;
     m_charsetKnown = false;
     m_charset = TextCharset::Utf8;
@@ -124,15 +143,26 @@ TempCopies& temporaryCopies() {
     return copies;
 }
 
-bool DocumentPage::save(const std::string& givenTarget, bool whole) {
-    const std::string target = givenTarget.empty() ? m_fileName : givenTarget;
-    WaitCursor wait;
+SaveOptions DocumentPage::saveOptions(bool whole) const {
     SaveOptions options;
     options.whole = whole;
     options.lineFormat = m_lineFormat;
     // A page that never came from a file is written as UTF-8.
     options.charset = m_charsetKnown || oem() ? m_charset : TextCharset::Utf8;
     options.bom = m_bom && options.charset == TextCharset::Utf8;
+    options.keepBreaks = m_binary;
+    options.byteEscapes = m_byteEscapes && options.charset == TextCharset::Utf8;
+    return options;
+}
+
+bool DocumentPage::save(const std::string& givenTarget, bool whole) {
+    const std::string target = givenTarget.empty() ? m_fileName : givenTarget;
+    if (!SaveChecks::mayWriteIncomplete(m_truncated, target, m_fileName)) {
+        msg::error(q(SaveChecks::incompleteMessage(m_fileName)));
+        return false;
+    }
+    WaitCursor wait;
+    SaveOptions options = saveOptions(whole);
     options.makeBackups = m_env.makeBackups;
     options.backupsWithBak = m_env.backupsWithBak;
     const std::string_view text = whole ? textView() : textView().substr(selStart(), selLength());
@@ -162,8 +192,10 @@ bool DocumentPage::save(const std::string& givenTarget, bool whole) {
         }
     }
     m_untitledNumber = 0;
+    if (m_truncated && !SaveChecks::sameFile(target, m_fileName)) m_truncated = m_loadCancelled = false;
     m_fileName = target;
     m_fileTime = result.fileTime;
+    m_identity = FileIdentity::of(target);
     m_charsetKnown = true;
     m_charset = options.charset;
     return true;
@@ -174,10 +206,7 @@ std::string DocumentPage::makeTemporaryCopy(const std::string& extension) {
     const std::string ext = DocumentNames::tempCopyExtension(m_fileName, extension, m_env.fileBoxExt);
     const std::string dir =
         hasFileName() ? fileutils::directoryOf(m_fileName) : TempCopies::defaultDirectory();
-    SaveOptions options;
-    options.lineFormat = m_lineFormat;
-    options.charset = m_charsetKnown || oem() ? m_charset : TextCharset::Utf8;
-    const auto bytes = DocumentSaver::encode(textView(), options);
+    const auto bytes = DocumentSaver::encode(textView(), saveOptions(true));
     std::string error;
     const std::string name =
         temporaryCopies().create(dir, ext, bytes ? *bytes : std::string(textView()), &error);

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "document/DocumentSaver.h"
 #include "document/ui/EditorView.h"
+#include "files/FileIdentity.h"
 #include "text/TextCharset.h"
 
 namespace sj {
@@ -57,14 +59,27 @@ public:
     int untitledNumber() const { return m_untitledNumber; }
     std::int64_t fileTime() const { return m_fileTime; }
     void setFileTime(std::int64_t t) { m_fileTime = t; }
+    // The file as it was when loaded or last saved here.
+    const FileIdentity& fileIdentity() const { return m_identity; }
+    void setFileIdentity(const FileIdentity& id) { m_identity = id; }
+    // Only part of the file is in the page: saving it over that file would
+    // lose the rest, so it may be saved only under another name.
     bool truncated() const { return m_truncated; }
     void setTruncated(bool on) { m_truncated = on; }
+    bool loadCancelled() const { return m_loadCancelled; }
+    // The file looked binary: its bytes are held as they are and written back so.
+    bool binary() const { return m_binary; }
     bool oem() const { return m_charset == TextCharset::Cp850; }
     void setOem(bool on);
     TextCharset charset() const { return m_charset; }
     void setCharset(TextCharset c) { m_charset = c; }
     int lineFormat() const { return m_lineFormat; }
     void setLineFormat(int format) { m_lineFormat = format; }
+    // The line format came from the file's own breaks, or the user chose it;
+    // either way the FileFormat option does not override it.
+    bool lineFormatFromFile() const { return m_lineFormatFromFile; }
+    bool lineFormatChosen() const { return m_lineFormatChosen; }
+    void setLineFormatChosen(bool on) { m_lineFormatChosen = on; }
     bool defaultSettings() const { return m_defaultSettings; }
     void setDefaultSettings(bool on) { m_defaultSettings = on; }
     bool pristine() const { return m_pristine; }
@@ -78,18 +93,24 @@ public:
     PageEnvironment& environment() { return m_env; }
 
 private:
-    bool writeText(const std::string& target, bool whole);
+    SaveOptions saveOptions(bool whole) const;
 
     PageEnvironment m_env;
     std::string m_fileName;
     int m_untitledNumber = 0;
     std::int64_t m_fileTime = 0;
+    FileIdentity m_identity;
     std::size_t m_converted = 0;
     bool m_truncated = false;
+    bool m_loadCancelled = false;
+    bool m_binary = false;
+    bool m_byteEscapes = false;  // the text carries bytes that are not UTF-8
     TextCharset m_charset = TextCharset::Utf8;
     bool m_bom = false;
     bool m_charsetKnown = false;  // read from a file; a new page writes UTF-8
     int m_lineFormat = 0;
+    bool m_lineFormatFromFile = false;
+    bool m_lineFormatChosen = false;
     bool m_defaultSettings = true;
     bool m_pristine = true;
     bool m_clipLibrary = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 namespace sj::msg {
 namespace {
@@ -84,6 +85,24 @@ Answer askYesNoCancel(const QString& text, bool withBeep) {
         default:
             return Answer::Cancel;
     }
+}
+
+Answer askChoice(const QString& text, const QString& yesText, const QString& noText, bool withBeep) {
+    if (withBeep) beep();
+    if (g_responder) return g_responder(text, true);
+    if (g_before) g_before();
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), shown(text),
+                    QMessageBox::NoButton, g_owner);
+    QPushButton* yes = box.addButton(yesText, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(noText, QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (g_after) g_after();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no) return Answer::No;
+    return Answer::Cancel;
 }
 
 }  // namespace sj::msg

@@ -22,6 +22,9 @@ void error(const QString& text);
 void info(const QString& text, bool withBeep = false);
 bool askYesNo(const QString& text, bool withBeep = true);
 Answer askYesNoCancel(const QString& text, bool withBeep = true);
+// A question whose first two answers are named for what they do (Yes and No
+// stand for them); the third is Cancel.
+Answer askChoice(const QString& text, const QString& yesText, const QString& noText, bool withBeep = true);
 
 // Tests answer the questions instead of a user.
 using Responder = Answer (*)(const QString& text, bool cancelAllowed);

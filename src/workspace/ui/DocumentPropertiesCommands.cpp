@@ -50,8 +50,10 @@ DocumentSettings DocumentPropertiesCommands::settingsOf(const DocumentPage& page
     s.wordWrap = page.wordWrap();
     s.dosCharacterSet = page.oem();
     s.useDefaults = page.defaultSettings();
-    s.unixFormat =
-        page.defaultSettings() ? options.fileFormat == 1 || page.lineFormat() == 1 : page.lineFormat() == 1;
+    // A file's own breaks, or the user's choice, decide; else the option does.
+    s.unixFormat = page.defaultSettings() && !page.lineFormatFromFile() && !page.lineFormatChosen()
+                       ? options.fileFormat == 1 || page.lineFormat() == 1
+                       : page.lineFormat() == 1;
     const QFont f = page.font();
     s.fontName = f.family().toStdString();
     s.fontSize = f.pointSize();
@@ -63,6 +65,7 @@ DocumentSettings DocumentPropertiesCommands::settingsOf(const DocumentPage& page
 
 void DocumentPropertiesCommands::apply(DocumentPage& page, const DocumentSettings& s, Options& options) {
     const bool dosChanged = s.dosCharacterSet != page.oem();
+    if (s.unixFormat != settingsOf(page, options).unixFormat) page.setLineFormatChosen(true);
     page.setWordWrap(s.wordWrap);
     page.setLineFormat(s.unixFormat ? 1 : 0);
     page.setFont(fontFromParts(s.fontName, s.fontSize, s.fontStyle));

@@ -1,6 +1,7 @@
 // Document pages loading and saving real files, with the message boxes answered
 // by the test.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -55,6 +56,11 @@ TEST_F(FilePageTest, MixedLineBreaksLoadAsCrLfAndSaveInTheLineFormat) {
     EXPECT_FALSE(page.pristine());
     EXPECT_EQ(page.fileName(), name);
     EXPECT_EQ(page.displayLineCount(), 6);
+    // The page says beforehand that a save rewrites some breaks.
+    ASSERT_EQ(g_messages.size(), 1u);
+    EXPECT_EQ(
+        g_messages[0].toStdString(),
+        "\"" + name + "\" has line breaks of more than one kind.\nA save writes every line break as CR LF.");
 
     ASSERT_TRUE(page.save("", true));
     EXPECT_EQ(readFile(name), "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
@@ -65,7 +71,64 @@ TEST_F(FilePageTest, MixedLineBreaksLoadAsCrLfAndSaveInTheLineFormat) {
     EXPECT_EQ(readFile(unix).find('\r'), std::string::npos);
     EXPECT_EQ(readFile(unix).substr(0, 12), "a\nb\nc\nd\n\ne");
     EXPECT_EQ(page.fileName(), unix);
-    EXPECT_TRUE(g_messages.empty()) << messages();
+    EXPECT_EQ(g_messages.size(), 1u) << messages();
+}
+
+TEST_F(FilePageTest, LineFormatComesFromTheFileAtEveryLoadUnlessChosen) {
+    // The page was LF (as a store or the option would set it); the file has
+    // since been rewritten with CR LF elsewhere.
+    const std::string name = dir.write("f.txt", "one\r\ntwo\r\n");
+    DocumentPage page(env);
+    page.setLineFormat(1);
+    ASSERT_TRUE(page.load(name));
+    EXPECT_EQ(page.lineFormat(), 0);
+    EXPECT_TRUE(page.lineFormatFromFile());
+    page.caretToEnd();
+    page.replaceSelection("three\r\n");
+    ASSERT_TRUE(page.save("", true));
+    EXPECT_EQ(readFile(name), "one\r\ntwo\r\nthree\r\n");
+    // Mostly LF: LF.
+    ASSERT_TRUE(page.load(dir.write("g.txt", "l1\nl2\nl3\r\nl4\nl5\n")));
+    EXPECT_EQ(page.lineFormat(), 1);
+    // A format the user chose stays.
+    DocumentPage chosen(env);
+    chosen.setLineFormat(1);
+    chosen.setLineFormatChosen(true);
+    ASSERT_TRUE(chosen.load(name));
+    EXPECT_EQ(chosen.lineFormat(), 1);
+    // A file without breaks keeps the page's format.
+    DocumentPage single(env);
+    single.setLineFormat(1);
+    ASSERT_TRUE(single.load(dir.write("s.txt", "just one line")));
+    EXPECT_EQ(single.lineFormat(), 1);
+    EXPECT_FALSE(single.lineFormatFromFile());
+}
+
+TEST_F(FilePageTest, IncompletePageIsNeverSavedOverItsFile) {
+    const std::string name = dir.write("big.txt", "the whole file\r\n");
+    const std::string link = dir.file("link.txt");
+    ASSERT_EQ(::symlink(name.c_str(), link.c_str()), 0);
+    DocumentPage page(env);
+    ASSERT_TRUE(page.load(name));
+    page.setTruncated(true);  // as a cancelled or failed load leaves it
+    page.setReadOnly(false);  // the user lifted the protection
+    page.caretToEnd();
+    page.replaceSelection("typed");
+    EXPECT_FALSE(page.save("", true));
+    EXPECT_FALSE(page.save(name, true));
+    EXPECT_FALSE(page.save(link, true));  // another name of the same file
+    EXPECT_EQ(readFile(name), "the whole file\r\n");
+    ASSERT_EQ(g_messages.size(), 3u);
+    EXPECT_EQ(
+        g_messages[0].toStdString(),
+        "Error: \"" + name +
+            "\" was not loaded completely, so saving it there would lose the rest of the file.\nSave it "
+            "under another name.");
+    // Another name is fine, and the page is then whole with respect to it.
+    const std::string other = dir.file("part.txt");
+    ASSERT_TRUE(page.save(other, true));
+    EXPECT_EQ(readFile(other), "the whole file\r\ntyped\r\n");
+    EXPECT_FALSE(page.truncated());
 }
 
 TEST_F(FilePageTest, CrLfSplitAcrossTheReadChunkIsOneLineBreak) {
@@ -87,33 +150,43 @@ TEST_F(FilePageTest, CrLfSplitAcrossTheReadChunkIsOneLineBreak) {
     EXPECT_EQ(page.displayLineText(1), "z");
 }
 
-TEST_F(FilePageTest, BinaryBytesBecomeMiddleDotsWithAWarning) {
-    const std::string name = dir.write("bin.dat", std::string("A\0B\0C\0D", 7));
+TEST_F(FilePageTest, BinaryFileOpensWithANoticeAndSavesItsBytesUnchanged) {
+    const std::string bytes(
+        "\x7F"
+        "ELF\0\x02\n\rA\0B\r\n\xE9\0",
+        15);
+    const std::string name = dir.write("prog", bytes);
     DocumentPage page(env);
     ASSERT_TRUE(page.load(name));
-    EXPECT_EQ(page.textBytes(),
-              "A\xC2\xB7"
-              "B\xC2\xB7"
-              "C\xC2\xB7"
-              "D");
-    EXPECT_EQ(page.convertedCount(), 3u);
+    EXPECT_TRUE(page.binary());
+    EXPECT_EQ(page.convertedCount(), 0u);
     ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_EQ(g_messages[0].toStdString(), "Warning: \"" + name +
-                                               "\" may be a binary file!\n3 non-text characters have been"
-                                               " converted to '\xC2\xB7' (Alt+0183)");
-    // The file itself is untouched until saved.
-    EXPECT_EQ(readFile(name), std::string("A\0B\0C\0D", 7));
+    EXPECT_EQ(
+        g_messages[0].toStdString(),
+        "\"" + name +
+            "\" looks like a binary file, so it is opened read-only.\nIf you turn Read-Only off and save "
+            "it, its bytes are written back unchanged.");
+    // Lifted knowingly and saved: not one line break rewritten, none added.
+    ASSERT_TRUE(page.save(dir.file("copy"), true));
+    EXPECT_EQ(readFile(dir.file("copy")), bytes);
+    ASSERT_TRUE(page.save("", true));
+    EXPECT_EQ(readFile(dir.file("copy")), bytes);
+}
 
-    // Without the check the bytes are kept as they are.
-    g_messages.clear();
-    env.checkBinaries = false;
-    DocumentPage raw(env);
-    ASSERT_TRUE(raw.load(name));
-    EXPECT_EQ(std::string(raw.textView()), std::string("A\0B\0C\0D", 7));
-    EXPECT_EQ(raw.convertedCount(), 0u);
-    EXPECT_TRUE(g_messages.empty()) << messages();
-    ASSERT_TRUE(raw.save(dir.file("bin2.dat"), true));
-    EXPECT_EQ(readFile(dir.file("bin2.dat")), std::string("A\0B\0C\0D\r\n", 9));
+TEST_F(FilePageTest, StrayBytesInAUtf8FileAreToldAndKept) {
+    const std::string bytes = "caf\xC3\xA9 na\xEFve\n";
+    const std::string name = dir.write("mostly.txt", bytes);
+    DocumentPage page(env);
+    ASSERT_TRUE(page.load(name));
+    EXPECT_EQ(page.charset(), TextCharset::Utf8);
+    EXPECT_EQ(page.displayLineText(0).substr(0, 5), "caf\xC3\xA9");
+    ASSERT_EQ(g_messages.size(), 1u);
+    EXPECT_NE(g_messages[0].toStdString().find("has 1 byte that is not UTF-8"), std::string::npos);
+    // Typing a character and saving keeps every other byte as it was.
+    page.caretToEnd();
+    page.replaceSelection("\xC5\x82\r\n");
+    ASSERT_TRUE(page.save("", true));
+    EXPECT_EQ(readFile(name), bytes + "\xC5\x82\n");
 }
 
 TEST_F(FilePageTest, InvalidUtf8RoundTripsAsWindows1252) {
