@@ -50,6 +50,24 @@ void BM_WriteConfiguration(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteConfiguration)->Arg(0)->Arg(1000);
 
+// A history section of n keys, read as the option set reads it at start-up:
+// the time must grow with n, not with its square.
+void BM_ReadBigSection(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    std::string text = "[Program]\nV=2635\n[History]\nHistoryCount=" + std::to_string(n) + "\n";
+    for (int i = 1; i <= n; ++i)
+        text += "FileName_" + std::to_string(i) + "=/home/user/f" + std::to_string(i) + "\n";
+    for (auto _ : state) {
+        sj::IniFile ini;
+        ini.parse(text);
+        sj::Options o;
+        o.read(ini);
+        benchmark::DoNotOptimize(o.history.size());
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_ReadBigSection)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Complexity();
+
 }  // namespace
 
 BENCHMARK_MAIN();
