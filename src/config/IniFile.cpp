@@ -104,7 +104,11 @@ void IniFile::parse(std::string_view bytes) {
     auto addLine = [&](std::string_view raw) {
         const bool ascii = std::all_of(raw.begin(), raw.end(), [](char c) { return (c & 0x80) == 0; });
         if (ascii || utf8::isValid(raw)) {
-            sawUtf8 = sawUtf8 || !ascii;
+            // A second mark at the very start says nothing about the text.
+            const std::string_view body =
+                m_lines.empty() && raw.starts_with("\xEF\xBB\xBF") ? raw.substr(3) : raw;
+            sawUtf8 =
+                sawUtf8 || !std::all_of(body.begin(), body.end(), [](char c) { return (c & 0x80) == 0; });
             m_lines.push_back(parseLine(std::string(raw)));
         } else {
             sawWindows1252 = true;
