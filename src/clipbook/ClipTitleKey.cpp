@@ -4,7 +4,9 @@
 
 namespace sj {
 
-std::string foldedKey(std::string_view utf8) { return charclass::foldCase(utf8); }
+std::string foldedKey(std::string_view utf8) {
+    return charclass::foldCase(utf8);
+}
 
 int compareWithoutCase(std::string_view a, std::string_view b) {
     int r = foldedKey(a).compare(foldedKey(b));
@@ -12,6 +14,8 @@ int compareWithoutCase(std::string_view a, std::string_view b) {
     return a.compare(b);
 }
 
-bool equalsWithoutCase(std::string_view a, std::string_view b) { return foldedKey(a) == foldedKey(b); }
+bool equalsWithoutCase(std::string_view a, std::string_view b) {
+    return foldedKey(a) == foldedKey(b);
+}
 
 }  // namespace sj

@@ -18,7 +18,9 @@ inline std::size_t seqLength(unsigned char lead) {
     return 1;
 }
 
-inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+inline bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Decodes the character at pos and advances pos past it. Malformed input yields
 // U+FFFD and advances one byte, so a loop always terminates.
