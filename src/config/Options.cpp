@@ -15,6 +15,7 @@ constexpr std::string_view kProgram = "Program";
 constexpr std::string_view kOptions = "Options";
 constexpr std::string_view kClipbook = "Clipbook";
 constexpr std::string_view kFilters = "FileFilters";
+constexpr std::string_view kToolbar = "Toolbar";
 constexpr std::string_view kHistory = "History";
 constexpr std::string_view kAutoLoad = "AutoLoad";
 constexpr std::string_view kProgramName = "superjotleaf";
@@ -195,6 +196,10 @@ void Options::read(const IniFile& ini) {
     fileBoxFilterId = std::clamp(ini.readInteger(filterSection, "FileBoxFilterId", fileBoxFilterId), 0, 1000);
     fileBoxExt = ini.readString(filterSection, "FileBoxExt", fileBoxExt);
 
+    toolbar.clear();
+    for (const std::string& key : ini.readSection(kToolbar))
+        if (const auto value = ini.value(kToolbar, key)) toolbar.emplace_back(key, *value);
+
     history = readNumbered(ini, kHistory, "FileName_", ini.readInteger(kHistory, "HistoryCount", 0));
     autoLoad = readNumbered(ini, kAutoLoad, "FileName_", ini.readInteger(kAutoLoad, "LoadFiles", 0));
 
@@ -287,6 +292,11 @@ void Options::write(IniFile& ini) const {
     writeNumbered(ini, kFilters, "FileBoxFilter_", entries);
     ini.writeInteger(kFilters, "FileBoxFilterId", fileBoxFilterId);
     ini.writeString(kFilters, "FileBoxExt", fileBoxExt);
+
+    if (!toolbar.empty()) {
+        ini.eraseSection(kToolbar);
+        for (const auto& [key, value] : toolbar) ini.writeString(kToolbar, key, value);
+    }
 
     ini.eraseSection(kAutoLoad);
     const std::vector<std::string> noFiles;

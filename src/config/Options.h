@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "config/WindowKeys.h"
@@ -117,6 +118,10 @@ struct Options {
     // [AutoLoad]: documents open at exit, in tab order. Written only with
     // autoLoadFiles; read always (start-up decides whether to open them).
     std::vector<std::string> autoLoad;
+
+    // [Toolbar], kept as its keys and values in file order: the toolbar reads
+    // and writes its own layout from them. Written only when not empty.
+    std::vector<std::pair<std::string, std::string>> toolbar;
 
     // [RestoreWindows], by window name (compared without letter case).
     struct NameLess {
