@@ -19,6 +19,8 @@
 #include "texttools/ui/LineCommandGroup.h"
 #include "texttools/ui/StatCommandGroup.h"
 #include "workspace/ui/DocumentPropertiesCommands.h"
+#include "workspace/ui/PreferencesCommands.h"
+#include "workspace/ui/WorkspaceCommands.h"
 
 int main(int argc, char** argv) {
     return sj::runApplication(argc, argv, [](sj::MainWindow& window) {
@@ -40,5 +42,8 @@ int main(int argc, char** argv) {
         window.addCommandGroup(new sj::BrowserCommands(window));
         window.addCommandGroup(new sj::FavoriteCommands(window));
         window.addCommandGroup(new sj::HelpCommands(window));
+        auto* workspace = new sj::WorkspaceCommands(window);
+        window.addCommandGroup(workspace);
+        window.addCommandGroup(new sj::PreferencesCommands(window, *workspace));
     });
 }

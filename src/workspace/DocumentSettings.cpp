@@ -16,4 +16,8 @@ bool isTabTextChar(char32_t c) {
     return (c >= '0' && c <= '9') || c == ',' || c == '.' || c == ';';
 }
 
+bool refusedInTabText(char32_t c) {
+    return c >= 0x20 && c != 0x7f && !isTabTextChar(c);
+}
+
 }  // namespace sj

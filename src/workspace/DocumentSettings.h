@@ -25,5 +25,9 @@ std::string convertTabText(std::string_view text, int fromUnit, int toUnit, doub
 
 // Characters the tab-settings field takes.
 bool isTabTextChar(char32_t c);
+// A typed character the tab-settings field refuses with a beep: anything
+// printable that is not a digit, "," "." or ";". Keys that edit or move
+// (backspace, Enter, Esc) keep their meaning.
+bool refusedInTabText(char32_t c);
 
 }  // namespace sj

@@ -47,6 +47,8 @@ public:
     void finishMenus();
 
     void updateCaption();
+    // Every command group works out its enabling for the state of now.
+    void updateEnabled();
     // Files dropped from the file manager, in the order given; directories are refused.
     void openDroppedFiles(const QList<QUrl>& urls);
     void setStayOnTop(bool on) override;
@@ -68,7 +70,6 @@ protected:
 private:
     void buildStatusBar();
     void onCurrentChanged(DocumentPage* page);
-    void updateEnabled();
     void increaseBuffer();
 
     Options& m_options;

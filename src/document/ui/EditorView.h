@@ -105,6 +105,8 @@ public:
     // The owner's editing popup menu, shown on the right button.
     void setContextMenu(QMenu* menu) { m_contextMenu = menu; }
     void setFont(const QFont& font);
+    // Room kept free above the text, where the ruler lies.
+    void setTopMargin(int pixels) { setViewportMargins(0, pixels, 0, 0); }
     // The text and page colours of the whole text.
     void setTextColours(const QColor& text, const QColor& page);
 
