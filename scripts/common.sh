@@ -2,7 +2,8 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libicu-dev
-          libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache clang)
+          libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache clang
+          adwaita-icon-theme libqt6svg6)
 
 install_missing() {
     local missing=()

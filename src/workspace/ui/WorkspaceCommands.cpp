@@ -211,6 +211,22 @@ QHash<QString, QAction*> WorkspaceCommands::findCommands() const {
 void WorkspaceCommands::bindToolbar() {
     m_bound = true;
     m_panel->setCommands(findCommands());
+    // Any command may change what the others can do (read-only, a closed page, ...).
+    QList<QMenu*> menus;
+    for (QAction* a : m_window->menuBar()->actions())
+        if (a->menu()) menus << a->menu();
+    menus << m_menus->menu(QStringLiteral("Tab")) << m_menus->menu(QStringLiteral("Editor"));
+    while (!menus.isEmpty()) {
+        QMenu* menu = menus.takeFirst();
+        if (!menu) continue;
+        for (QAction* a : menu->actions()) {
+            if (a->menu())
+                menus << a->menu();
+            else
+                connect(a, &QAction::triggered, this, &WorkspaceCommands::scheduleEnabling,
+                        Qt::UniqueConnection);
+        }
+    }
     if (auto* main = dynamic_cast<MainWindow*>(&m_host)) main->updateEnabled();
 }
 
