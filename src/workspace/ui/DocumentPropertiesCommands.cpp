@@ -84,7 +84,7 @@ void DocumentPropertiesCommands::showDocumentProperties() {
     DocumentPage* page = m_host.currentPage();
     if (!page) return;
     DocumentSettings s = settingsOf(*page, m_host.options());
-    if (!PreferencesDialog::show(s, windowDefaults(m_host.options()), m_host.window())) return;
+    if (!PreferencesDialog::editDocument(s, windowDefaults(m_host.options()), m_host.window())) return;
     apply(*page, s, m_host.options());
     m_host.refreshStatus();
 }

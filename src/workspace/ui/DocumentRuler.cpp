@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "document/ui/EditorView.h"
 
@@ -42,10 +43,13 @@ void DocumentRuler::setPage(EditorView* page) {
     }
     if (m_page) m_page->removeEventFilter(this);
     disconnect(m_scrollConnection);
+    disconnect(m_barConnection);
     m_page = page;
     if (m_page) {
         m_page->installEventFilter(this);
         m_scrollConnection = connect(m_page, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { follow(); });
+        m_barConnection =
+            connect(m_page->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { follow(); });
     }
     recomputeStep();
     follow();

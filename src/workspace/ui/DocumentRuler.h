@@ -56,6 +56,7 @@ private:
 
     QPointer<EditorView> m_page;
     QMetaObject::Connection m_scrollConnection;
+    QMetaObject::Connection m_barConnection;
     QMenu* m_menu;
     RulerUnit m_unit = RulerUnit::Characters;
     double m_step = 0;

@@ -403,7 +403,8 @@ void PreferencesDialog::accept() {
     QDialog::accept();
 }
 
-bool PreferencesDialog::show(DocumentSettings& settings, const DocumentSettings& defaults, QWidget* parent) {
+bool PreferencesDialog::editDocument(DocumentSettings& settings, const DocumentSettings& defaults,
+                                     QWidget* parent) {
     PreferencesDialog dialog(settings, defaults, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     settings = dialog.result();

@@ -38,7 +38,7 @@ public:
     Preferences preferences() const;
 
     // Shows the dialog; true and the edited record on OK, nothing changed on Cancel.
-    static bool show(DocumentSettings& settings, const DocumentSettings& defaults, QWidget* parent);
+    static bool editDocument(DocumentSettings& settings, const DocumentSettings& defaults, QWidget* parent);
     static bool edit(Preferences& preferences, QWidget* parent);
 
 public slots:

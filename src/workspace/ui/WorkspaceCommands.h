@@ -36,6 +36,9 @@ public:
     DocumentRuler* ruler() const { return m_ruler; }
     QMenu* toolbarMenu() const { return m_toolbarMenu; }
 
+    // A refresh of the buttons' enabling is due.
+    bool enablingPending() const { return m_enabling.isActive(); }
+
     void setToolbarShown(bool on);
     void setRulerShown(bool on);
     void editToolbar();

@@ -24,7 +24,7 @@ using test::WorkspaceWindow;
 
 // Every button's state against what its command says when the menus work it out.
 void expectButtonsFollowCommands(WorkspaceWindow& w, const char* when) {
-    WorkspaceWindow::settle();
+    w.settle();
     ToolbarPanel* bar = w.workspace->toolbar();
     std::map<std::string, bool> shown;
     for (const ToolbarEntry& e : bar->settings().entries)
@@ -96,11 +96,11 @@ TEST(Toolbar, ClickingAButtonRunsItsCommand) {
     WorkspaceWindow w;
     QTest::keyClicks(w.page(), QStringLiteral("some text"));
     QTest::keyClick(w.page(), Qt::Key_Home, Qt::ShiftModifier);
-    WorkspaceWindow::settle();
+    w.settle();
     QTest::mouseClick(shownButton(w, "cut"), Qt::LeftButton);
     EXPECT_EQ(w.page()->textBytes(), "");
     EXPECT_TRUE(w.page()->hasFocus());  // the toolbar never takes the keyboard
-    WorkspaceWindow::settle();
+    w.settle();
     QTest::mouseClick(shownButton(w, "paste"), Qt::LeftButton);
     EXPECT_EQ(w.page()->textBytes(), "some text");
     const int before = w.window->documents().count();
@@ -119,7 +119,7 @@ TEST(Toolbar, WordWrapButtonIsDownExactlyWhileTheDocumentWraps) {
     EXPECT_TRUE(wrap->isChecked());
     QTest::keyClick(w.page(), Qt::Key_W, Qt::ControlModifier);  // the menu's shortcut
     EXPECT_FALSE(w.page()->wordWrap());
-    WorkspaceWindow::settle();
+    w.settle();
     EXPECT_FALSE(wrap->isChecked());
 }
 

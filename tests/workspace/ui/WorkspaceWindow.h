@@ -83,8 +83,12 @@ struct WorkspaceWindow {
     WorkspaceWindow& operator=(const WorkspaceWindow&) = delete;
 
     DocumentPage* page() { return window->currentPage(); }
-    // Long enough for the toolbar's enabling timer to run.
-    static void settle() { QTest::qWait(150); }
+    // Until the toolbar's enabling has caught up with the last change.
+    void settle() {
+        QApplication::processEvents();
+        QTest::qWaitFor([this] { return !workspace->enablingPending(); }, 5000);
+        QApplication::processEvents();
+    }
 };
 
 }  // namespace sj::test
