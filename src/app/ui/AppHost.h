@@ -23,6 +23,8 @@ public:
     virtual Options& options() = 0;
     // Caption, status bar and enabling follow the current page again.
     virtual void refreshStatus() = 0;
+    // Every group works out its enabling for the state of now, as when a menu opens.
+    virtual void updateEnabled() = 0;
     virtual void showHint(const QString& text) = 0;
     virtual void setStayOnTop(bool on) = 0;
     virtual bool stayOnTop() const = 0;

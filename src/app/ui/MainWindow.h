@@ -47,8 +47,7 @@ public:
     void finishMenus();
 
     void updateCaption();
-    // Every command group works out its enabling for the state of now.
-    void updateEnabled();
+    void updateEnabled() override;
     // Files dropped from the file manager, in the order given; directories are refused.
     void openDroppedFiles(const QList<QUrl>& urls);
     void setStayOnTop(bool on) override;

@@ -11,9 +11,9 @@
 #include <QToolBar>
 
 #include "app/ui/AppHost.h"
+#include "app/ui/AppHostSignals.h"
 #include "app/ui/DocumentSet.h"
 #include "app/ui/DocumentTabs.h"
-#include "app/ui/MainWindow.h"
 #include "config/Options.h"
 #include "document/ui/DocumentPage.h"
 #include "workspace/ui/DocumentRuler.h"
@@ -159,20 +159,12 @@ WorkspaceCommands::WorkspaceCommands(AppHost& host) : CommandGroup(host) {
 
     m_enabling.setSingleShot(true);
     m_enabling.setInterval(80);
-    connect(&m_enabling, &QTimer::timeout, this, [this] {
-        if (auto* main = dynamic_cast<MainWindow*>(&m_host)) main->updateEnabled();
-    });
+    connect(&m_enabling, &QTimer::timeout, this, [this] { m_host.updateEnabled(); });
     connect(&host.documents(), &DocumentSet::currentChanged, this, &WorkspaceCommands::pageChanged);
     connect(&host.documents(), &DocumentSet::titlesChanged, this, &WorkspaceCommands::scheduleEnabling);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &WorkspaceCommands::scheduleEnabling);
 
-    if (auto* main = dynamic_cast<MainWindow*>(&host)) {
-        auto previousShutdown = main->onShutdown;
-        main->onShutdown = [this, previousShutdown] {
-            storeState();
-            if (previousShutdown) previousShutdown();
-        };
-    }
+    connect(&host.hostSignals(), &AppHostSignals::shuttingDown, this, &WorkspaceCommands::storeState);
     if (m_window) m_window->installEventFilter(this);
     applyViewOptions();
 }
@@ -227,7 +219,7 @@ void WorkspaceCommands::bindToolbar() {
                         Qt::UniqueConnection);
         }
     }
-    if (auto* main = dynamic_cast<MainWindow*>(&m_host)) main->updateEnabled();
+    m_host.updateEnabled();
 }
 
 bool WorkspaceCommands::eventFilter(QObject* watched, QEvent* e) {

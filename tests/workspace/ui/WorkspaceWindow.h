@@ -52,7 +52,7 @@ struct WorkspaceWindow {
         w.addCommandGroup(new WindowCommands(w));
         w.addCommandGroup(new FindCommands(w));
         w.addCommandGroup(new DocumentSelectorCommands(w));
-        w.addCommandGroup(new ClipbookCommands(w, &w, &w));
+        w.addCommandGroup(new ClipbookCommands(w, &w));
         w.addCommandGroup(new DateStampCommandGroup(w));
         w.addCommandGroup(new LineCommandGroup(w));
         w.addCommandGroup(new CaseCommandGroup(w));

@@ -1,0 +1,51 @@
+// Pictures of the main window with its toolbar and ruler and of every
+// preferences page, for the documentation. Taken only when SJ_SCREENSHOT_DIR
+// names the directory to write them to (scripts/screenshots does that on a
+// virtual screen at 96 dpi and at twice the scale).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTabWidget>
+
+#include "workspace/Preferences.h"
+#include "workspace/ui/PreferencesDialog.h"
+#include "workspace/ui/WorkspaceWindow.h"
+
+namespace sj {
+namespace {
+
+QString screenshotPath(const QString& name) {
+    const QString dir = qEnvironmentVariable("SJ_SCREENSHOT_DIR");
+    const QString suffix = qEnvironmentVariable("SJ_SCREENSHOT_SUFFIX");
+    return QDir(dir).filePath(name + suffix + QStringLiteral(".png"));
+}
+
+TEST(Screenshots, MainWindowAndPreferencesPages) {
+    if (qEnvironmentVariableIsEmpty("SJ_SCREENSHOT_DIR")) GTEST_SKIP() << "SJ_SCREENSHOT_DIR not set";
+    test::WorkspaceWindow w;
+    w.window->resize(900, 420);
+    w.page()->loadText(
+        "Super Jotleaf\r\n\r\nThe ruler above counts characters of the document font;\r\n"
+        "click it for tenths of an inch or millimetres.\r\n\tA tab stop\r\n");
+    w.page()->setSel(0, 13);
+    w.settle();
+    QTest::qWait(200);
+    ASSERT_TRUE(w.window->grab().save(screenshotPath(QStringLiteral("main-window"))));
+
+    Preferences p = Preferences::fromOptions(w.options, false);
+    p.dateFilter = "dddd, mmmm d, yyyy";
+    PreferencesDialog dialog(p, w.window.get());
+    dialog.QWidget::show();
+    QTest::qWaitForWindowExposed(&dialog);
+    auto* pages = dialog.findChild<QTabWidget*>();
+    const char* names[] = {"preferences-1-program", "preferences-2-documents", "preferences-3-file-filters",
+                           "preferences-4-miscellaneous"};
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QTest::qWait(100);
+        ASSERT_TRUE(dialog.grab().save(screenshotPath(QString::fromLatin1(names[i]))));
+    }
+}
+
+}  // namespace
+}  // namespace sj
