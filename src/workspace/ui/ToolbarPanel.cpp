@@ -16,10 +16,24 @@ ToolbarPanel::ToolbarPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Toolbar"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(kBaseRowHeight);
+    m_closePage = new QToolButton(this);
+    m_closePage->setObjectName(QStringLiteral("closePage"));
+    m_closePage->setFocusPolicy(Qt::NoFocus);
+    m_closePage->setAutoRaise(true);
+    m_closePage->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
+    m_closePage->setToolTip(QStringLiteral("Close Document"));
+    m_closePage->setStatusTip(QStringLiteral("Close current document"));
+    m_closePage->hide();
+    connect(m_closePage, &QToolButton::clicked, this, [this] {
+        if (QAction* a = command("close")) a->trigger();
+    });
 }
 
 void ToolbarPanel::setCommands(const QHash<QString, QAction*>& commands) {
     m_commands = commands;
+    if (QAction* close = command("close"))
+        connect(close, &QAction::changed, m_closePage,
+                [this, close] { m_closePage->setEnabled(close->isEnabled()); });
     rebuild();
 }
 
@@ -126,6 +140,14 @@ void ToolbarPanel::relayout() {
         w->show();
     }
     if (height() != r.panelHeight) setFixedHeight(r.panelHeight);
+    const auto close = std::find_if(m_settings.entries.begin(), m_settings.entries.end(),
+                                    [](const ToolbarEntry& e) { return e.command == "close"; });
+    QAction* closeCommand = command("close");
+    const int side = std::min(r.buttonHeight, 20);
+    m_closePage->setGeometry(width() - side - 7, 4 + (r.buttonHeight - side) / 2, side, side);
+    m_closePage->setIconSize(QSize(side - 4, side - 4));
+    m_closePage->setVisible(closeCommand && close != m_settings.entries.end() && !close->available);
+    if (closeCommand) m_closePage->setEnabled(closeCommand->isEnabled());
     if (r.rows != m_rows) {
         m_rows = r.rows;
         // Told after the layout settles, as the window may resize in answer.

@@ -37,6 +37,9 @@ public:
 
     // The shown control of the entry with that command, if it is on the bar.
     QToolButton* button(const std::string& commandName) const;
+    // The small close-document button at the right end, there while the
+    // "Close" entry is not on the bar.
+    QToolButton* closePageButton() const { return m_closePage; }
     int rows() const { return m_rows; }
 
     QSize sizeHint() const override;
@@ -61,6 +64,7 @@ private:
     ToolbarSettings m_settings;
     QHash<QString, QAction*> m_commands;
     std::vector<QWidget*> m_controls;  // one per entry; nullptr when not on the bar
+    QToolButton* m_closePage;
     int m_rows = 1;
 };
 

@@ -182,6 +182,25 @@ TEST(Toolbar, CaptionsRegularButtonsAndToolTipsFollowTheSettings) {
     EXPECT_GE(open->width(), open->fontMetrics().horizontalAdvance(QStringLiteral("Favorites")));
 }
 
+TEST(Toolbar, CloseButtonAtTheRightEndStandsInForAMissingCloseEntry) {
+    WorkspaceWindow w;
+    ToolbarPanel* bar = w.workspace->toolbar();
+    QToolButton* closePage = bar->closePageButton();
+    ASSERT_TRUE(closePage->isVisible());
+    EXPECT_EQ(closePage->geometry().right(), bar->width() - 7 - 1);
+    w.window->documents().newPage();
+    const int pages = w.window->documents().count();
+    w.settle();
+    QTest::mouseClick(closePage, Qt::LeftButton);
+    EXPECT_EQ(w.window->documents().count(), pages - 1);
+    ToolbarSettings s = bar->settings();
+    for (ToolbarEntry& e : s.entries)
+        if (e.command == "close") e.available = true;
+    bar->setSettings(s);
+    EXPECT_FALSE(closePage->isVisible());
+    EXPECT_TRUE(bar->button("close")->isVisible());
+}
+
 TEST(ToolbarProperties, ChecksAndMovesChangeTheToolbarOnOkOnly) {
     WorkspaceWindow w;
     ToolbarPanel* bar = w.workspace->toolbar();
