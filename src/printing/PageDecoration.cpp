@@ -4,6 +4,13 @@
 
 namespace sj {
 
+std::string PageDecoration::dateText(std::string_view filter, const DateTimeParts& when,
+                                     const LocaleNames& names) {
+    if (!filter.empty()) return formatDateFilter(filter, when, names);
+    return formatDateFilter(names.shortDateFormat, when, names) + " " +
+           formatDateFilter("hh:nn", when, names);
+}
+
 std::string PageDecoration::infoText(PageInfo info, std::string_view date, std::string_view title) {
     switch (info) {
         case PageInfo::None:

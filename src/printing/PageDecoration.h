@@ -4,10 +4,14 @@
 #include <string_view>
 
 #include "printing/PrintSettings.h"
+#include "text/DateFilter.h"
 
 namespace sj {
 
 struct PageDecoration {
+    // The date of headers and footers: the filter, or without one the short
+    // date, a blank and the time as hh:nn.
+    static std::string dateText(std::string_view filter, const DateTimeParts& when, const LocaleNames& names);
     // Nothing, the date, the title, "[date] title" or "title [date]".
     static std::string infoText(PageInfo info, std::string_view date, std::string_view title);
     // The header, or nothing when the page number takes its place (top left

@@ -202,3 +202,19 @@ TEST_F(JobFixture, AFailedPageStopsTheJobWithTheOutputsMessage) {
 }
 
 }  // namespace sj
+
+namespace sj {
+
+TEST(PageDecoration, DateTextWithAndWithoutFilter) {
+    DateTimeParts when;
+    when.year = 2026;
+    when.month = 3;
+    when.day = 4;
+    when.hour = 17;
+    when.minute = 5;
+    const LocaleNames names = LocaleNames::english();
+    EXPECT_EQ(PageDecoration::dateText("", when, names), "3/4/2026 17:05");
+    EXPECT_EQ(PageDecoration::dateText("yyyy-mm-dd", when, names), "2026-03-04");
+}
+
+}  // namespace sj
