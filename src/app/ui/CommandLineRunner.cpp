@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QTimer>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/ui/DocumentSet.h"
 #include "app/ui/MainWindow.h"
 #include "config/Options.h"
@@ -42,6 +45,7 @@ void processCommandLine(MainWindow& window, const CommandLine& line, const std::
     DocumentSet& docs = window.documents();
     WindowFileNames host(docs, workingDirectory);
     DocumentPage* firstOpened = nullptr;
+    std::vector<DocumentPage*> printed;
     for (const CommandAction& action : line.actions) {
         switch (action.kind) {
             case CommandAction::Kind::BrowseMode:
@@ -62,11 +66,25 @@ void processCommandLine(MainWindow& window, const CommandLine& line, const std::
                     CommandLine::resolveFileName(action.name, window.options().fileBoxExt, host);
                 OpenRequest request;
                 request.readOnly = action.readOnly || docs.browseMode;
+                // Printed: each file this name opened (or found open), right
+                // after it opened, once; never a page it did not lead to.
+                auto print = [&](DocumentPage* page) {
+                    if (!page || !action.print) return;
+                    if (std::find(printed.begin(), printed.end(), page) != printed.end()) return;
+                    printed.push_back(page);
+                    emit window.hostSignals().printRequested(page);
+                };
+                auto opened = [&](DocumentPage* page) {
+                    if (!firstOpened) firstOpened = page;
+                    print(page);
+                };
                 switch (resolved.outcome) {
                     case ResolvedFileName::Outcome::Pattern:
+                        for (const std::string& match : fileutils::filesMatching(resolved.name))
+                            if (docs.openByName(match, request)) opened(docs.current());
+                        break;
                     case ResolvedFileName::Outcome::Open:
-                        if (docs.openByName(resolved.name, request) && !firstOpened)
-                            firstOpened = docs.current();
+                        if (docs.openByName(resolved.name, request)) opened(docs.current());
                         break;
                     case ResolvedFileName::Outcome::Create:
                         if (DocumentPage* page = docs.newPage(resolved.name)) {
@@ -75,10 +93,11 @@ void processCommandLine(MainWindow& window, const CommandLine& line, const std::
                         }
                         break;
                     case ResolvedFileName::Outcome::AlreadyOpen:
+                        print(docs.findByTitle(resolved.name));
+                        break;
                     case ResolvedFileName::Outcome::Skip:
                         break;
                 }
-                if (action.print && docs.current()) emit window.hostSignals().printRequested(docs.current());
                 break;
             }
         }
