@@ -37,7 +37,7 @@ bool PageLayout::readLine() {
     return true;
 }
 
-void PageLayout::emit(LaidOutPage& page, std::string_view line) {
+void PageLayout::outputLine(LaidOutPage& page, std::string_view line) {
     page.lines.emplace_back(line);
     if (onLine && !onLine(m_pos)) m_stopped = true;
 }
@@ -60,10 +60,10 @@ bool PageLayout::next(LaidOutPage& page) {
                 after.append(split.trimmedBlanks, ' ');
                 next.assign(withoutLeadingBlanks(after));
                 next.append(split.rest);
-                if (ff > 0) emit(page, split.line.substr(0, ff));
+                if (ff > 0) outputLine(page, split.line.substr(0, ff));
                 forced = true;
             } else {
-                emit(page, split.line);
+                outputLine(page, split.line);
                 next.assign(withoutLeadingBlanks(split.rest));
                 m_pending = !next.empty();
             }
@@ -71,10 +71,10 @@ bool PageLayout::next(LaidOutPage& page) {
             const std::size_t ff = m_buffer.find('\f');
             if (ff != std::string::npos) {
                 next = m_buffer.substr(ff + 1);
-                if (ff > 0) emit(page, std::string_view(m_buffer).substr(0, ff));
+                if (ff > 0) outputLine(page, std::string_view(m_buffer).substr(0, ff));
                 forced = true;
             } else {
-                emit(page, m_buffer);
+                outputLine(page, m_buffer);
                 m_pending = false;
             }
         }

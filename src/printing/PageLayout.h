@@ -34,7 +34,7 @@ public:
 
 private:
     bool readLine();
-    void emit(LaidOutPage& page, std::string_view line);
+    void outputLine(LaidOutPage& page, std::string_view line);
 
     std::string_view m_text;
     const TabbedText& m_measure;

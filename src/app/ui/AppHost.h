@@ -12,6 +12,7 @@ namespace sj {
 class DocumentPage;
 class AppHostSignals;
 class DocumentSet;
+class IniFile;
 struct Options;
 
 class AppHost {
@@ -30,6 +31,9 @@ public:
     virtual bool stayOnTop() const = 0;
     virtual void setMultipleInstances(bool on) = 0;
     virtual AppHostSignals& hostSignals() = 0;
+    // The configuration file as read at start-up and written at shut-down;
+    // sections kept here (printing) reach the file with it.
+    virtual IniFile* configuration() { return nullptr; }
 };
 
 }  // namespace sj

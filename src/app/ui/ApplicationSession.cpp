@@ -136,6 +136,7 @@ void ApplicationSession::readOptions() {
 
 void ApplicationSession::buildWindow() {
     m_window = std::make_unique<MainWindow>(m_options);
+    m_window->setConfiguration(&m_ini);
     m_addGroups(*m_window);
     m_window->finishMenus();
     m_window->installEventFilter(this);

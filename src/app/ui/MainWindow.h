@@ -54,6 +54,8 @@ public:
     bool stayOnTop() const override { return StayOnTopWindow::stayOnTop(); }
     void setMultipleInstances(bool on) override;
     AppHostSignals& hostSignals() override { return m_hostSignals; }
+    IniFile* configuration() override { return m_configuration; }
+    void setConfiguration(IniFile* ini) { m_configuration = ini; }
 
 signals:
     void multipleInstancesChanged(bool on);
@@ -73,6 +75,7 @@ private:
 
     Options& m_options;
     AppHostSignals m_hostSignals;
+    IniFile* m_configuration = nullptr;
     DocumentTabs* m_tabs;
     DocumentSet* m_documents;
     QMap<QString, QMenu*> m_menus;
