@@ -113,7 +113,8 @@ void format(std::string& out, std::string_view p, const DateTimeParts& t, const 
         std::size_t run = 1;
         while (i + run < p.size() && upper(p[i + run]) == token) ++run;
         const int count = static_cast<int>(run);
-        if (token == 'M' && lastLetter == 'H') token = 'N';
+        // Only a number can follow an hour as minutes; a month name after it is still a month.
+        if (token == 'M' && lastLetter == 'H' && count <= 2) token = 'N';
         switch (token) {
             case 'C':
                 format(out, n.shortDateFormat, t, n, depth + 1);

@@ -53,6 +53,13 @@ TEST(DateFilter, MonthLetterAfterHourMeansMinutes) {
     EXPECT_EQ(fmt("m", at(2024, 7, 1, 14, 5)), "7");
 }
 
+TEST(DateFilter, MonthNamesAfterHourStayMonths) {
+    EXPECT_EQ(fmt("hh mmmm d", at(2024, 12, 8, 14, 5)), "14 December 8");
+    EXPECT_EQ(fmt("hmmm", at(2024, 12, 8, 14, 5)), "14Dec");
+    // A month name in between does not turn a later mm back into a month.
+    EXPECT_EQ(fmt("hh mmm mm", at(2024, 12, 8, 14, 5)), "14 Dec 12");
+}
+
 TEST(DateFilter, YearsSecondsAndLocaleFormats) {
     const auto t = at(2007, 12, 8, 14, 5, 9);
     EXPECT_EQ(fmt("y yy yyy yyyy", t), "07 07 2007 2007");
