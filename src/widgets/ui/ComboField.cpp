@@ -51,7 +51,7 @@ void ComboField::putText(const QString& text) {
 
 void ComboField::focusInEvent(QFocusEvent* e) {
     if (!AllowNull && count() > 0 && currentIndex() < 0) setCurrentIndex(0);
-    storeEntry();
+    focusEntered(e);
     QComboBox::focusInEvent(e);
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/ui/InputField.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -20,6 +21,11 @@ void InputField::commit() {
 void InputField::storeEntry() {
     m_entry = currentText();
     m_changed = false;
+}
+
+void InputField::focusEntered(const QFocusEvent* e) {
+    if (e->reason() == Qt::PopupFocusReason) return;
+    storeEntry();
 }
 
 bool InputField::handleKey(QKeyEvent* e) {

@@ -4,6 +4,7 @@
 // it, Esc restoring it, and the overwrite mode.
 #include <QString>
 
+class QFocusEvent;
 class QKeyEvent;
 class QWidget;
 
@@ -33,6 +34,9 @@ public:
 protected:
     virtual void putText(const QString& text) = 0;
     void storeEntry();
+    // Getting the focus: only a real entry stores the entry text, not the focus
+    // coming back from a popup menu or from another window.
+    void focusEntered(const QFocusEvent* e);
     void noteUserEdit() { m_changed = true; }
     // Esc and Insert; true when the key was consumed.
     bool handleKey(QKeyEvent* e);

@@ -6,6 +6,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "widgets/ui/CharFilter.h"
 #include "widgets/ui/InputFieldGroup.h"
 #include "widgets/ui/LineField.h"
 
@@ -13,30 +14,6 @@ namespace sj {
 namespace {
 
 InputQueryDialog::Responder g_responder = nullptr;
-
-// Characters outside the accepted set, or in the refused one, are dropped as
-// typed, silently. Control characters are always refused.
-class CharFilter : public QValidator {
-public:
-    CharFilter(QString accepted, QString refused, QObject* parent)
-        : QValidator(parent), m_accepted(std::move(accepted)), m_refused(std::move(refused)) {}
-    State validate(QString& input, int& pos) const override {
-        QString kept;
-        for (const QChar c : input)
-            if ((m_accepted.isEmpty() || m_accepted.contains(c)) && !m_refused.contains(c) &&
-                c.unicode() > 31)
-                kept += c;
-        if (kept.size() != input.size()) {
-            pos = std::min<int>(pos, kept.size());
-            input = kept;
-        }
-        return Acceptable;
-    }
-
-private:
-    QString m_accepted;
-    QString m_refused;
-};
 
 }  // namespace
 
@@ -49,8 +26,19 @@ InputQueryDialog::InputQueryDialog(const Request& request, QWidget* parent) : QD
     m_edit = new LineField(request.defaultText, this);
     m_edit->setMaxLength(request.maxLength > 0 ? request.maxLength : 255);
     m_edit->setMinimumWidth(request.clientWidth);
-    if (!request.acceptedChars.isEmpty() || !request.refusedChars.isEmpty())
-        m_edit->setValidator(new CharFilter(request.acceptedChars, request.refusedChars, m_edit));
+    if (!request.acceptedChars.isEmpty() || !request.refusedChars.isEmpty() || request.acceptsChar) {
+        // Control characters are always refused.
+        const QString accepted = request.acceptedChars;
+        const QString refused = request.refusedChars;
+        const std::function<bool(char32_t)> rule = request.acceptsChar;
+        m_edit->setValidator(new CharFilter(
+            [accepted, refused, rule](char32_t c) {
+                const QString one = QString::fromUcs4(&c, 1);
+                return c > 31 && (accepted.isEmpty() || accepted.contains(one)) && !refused.contains(one) &&
+                       (!rule || rule(c));
+            },
+            m_edit));
+    }
     label->setBuddy(m_edit);
     m_edit->selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 
@@ -17,8 +19,10 @@ public:
         int clientWidth = 300;
         int maxLength = 0;  // 0 means 255
         QString defaultText;
-        QString acceptedChars;     // empty: every character
-        QString refusedChars;      // dropped as typed, like control characters
+        QString acceptedChars;  // empty: every character
+        QString refusedChars;   // dropped as typed, like control characters
+        // When set, characters it refuses are dropped as they are typed.
+        std::function<bool(char32_t)> acceptsChar;
         bool acceptEmpty = false;  // for ask(): an empty answer counts as success
     };
 

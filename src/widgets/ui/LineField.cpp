@@ -31,7 +31,7 @@ void LineField::putText(const QString& text) {
 }
 
 void LineField::focusInEvent(QFocusEvent* e) {
-    storeEntry();
+    focusEntered(e);
     QLineEdit::focusInEvent(e);
 }
 

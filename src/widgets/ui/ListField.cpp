@@ -50,7 +50,7 @@ void ListField::focusInEvent(QFocusEvent* e) {
         setCurrentRow(0);
         m_programChange = false;
     }
-    storeEntry();
+    focusEntered(e);
     QListWidget::focusInEvent(e);
 }
 

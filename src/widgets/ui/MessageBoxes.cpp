@@ -10,6 +10,7 @@ namespace {
 
 QPointer<QWidget> g_owner;
 bool g_sounds = true;
+int g_beeps = 0;
 void (*g_before)() = nullptr;
 void (*g_after)() = nullptr;
 Responder g_responder = nullptr;
@@ -22,7 +23,7 @@ QString shown(QString text) {
 QMessageBox::StandardButton run(QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
     if (g_before) g_before();
-    QMessageBox box(icon, QApplication::applicationDisplayName(), shown(text), buttons, g_owner);
+    QMessageBox box(icon, QStringLiteral("Super Jotleaf"), shown(text), buttons, g_owner);
     const auto result = static_cast<QMessageBox::StandardButton>(box.exec());
     if (g_after) g_after();
     return result;
@@ -40,7 +41,11 @@ bool soundsOn() {
     return g_sounds;
 }
 void beep() {
+    ++g_beeps;
     if (g_sounds) QApplication::beep();
+}
+int beepCount() {
+    return g_beeps;
 }
 void setModalHooks(void (*before)(), void (*after)()) {
     g_before = before;

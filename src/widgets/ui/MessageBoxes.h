@@ -14,6 +14,8 @@ void setOwner(QWidget* owner);
 void setSoundsOn(bool on);
 bool soundsOn();
 void beep();
+// Every beep asked for so far, heard or silenced: tests check for the signal.
+int beepCount();
 
 // Hooks run around every box so a stay-on-top window can step back meanwhile.
 void setModalHooks(void (*before)(), void (*after)());

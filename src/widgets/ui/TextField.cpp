@@ -41,7 +41,7 @@ void TextField::setOverwriteMode(bool on) {
 }
 
 void TextField::focusInEvent(QFocusEvent* e) {
-    storeEntry();
+    focusEntered(e);
     QPlainTextEdit::focusInEvent(e);
 }
 
