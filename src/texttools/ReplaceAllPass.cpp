@@ -58,6 +58,7 @@ std::vector<FindMatch> ReplaceAllPass::collectForward(std::string_view text, std
         const auto m = m_matcher.findForward(text, p, to, WordEdges{before, afterTo});
         if (!m) break;
         if (m_skipIdentical && text.substr(m->pos, m->length) == repl) {
+            ++m_identical;
             before = WordEdges::kFromText;
         } else {
             matches.push_back(*m);
@@ -144,6 +145,7 @@ std::optional<DocumentReplacement> ReplaceAllPass::backward(std::string_view tex
         const auto m = m_matcher.findBackward(text, 0, q, WordEdges{WordEdges::kFromText, after});
         if (!m) break;
         if (m_skipIdentical && text.substr(m->pos, m->length) == repl) {
+            ++m_identical;
             after = WordEdges::kFromText;
         } else {
             matches.push_back(*m);

@@ -48,6 +48,8 @@ public:
     // Counts a document as searched for the progress (one passed over, say).
     bool skipDocument(std::size_t size);
     bool cancelled() const { return m_cancelled; }
+    // Matches passed over because they already read as the replacement.
+    std::size_t identicalCount() const { return m_identical; }
 
 private:
     std::vector<FindMatch> collectForward(std::string_view text, std::size_t from, std::size_t to,
@@ -64,6 +66,7 @@ private:
     std::size_t m_doneBefore = 0;  // bytes of the documents finished
     std::size_t m_lastReport = 0;
     bool m_cancelled = false;
+    std::size_t m_identical = 0;
 };
 
 }  // namespace sj

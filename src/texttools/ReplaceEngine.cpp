@@ -121,7 +121,10 @@ ReplaceAllOutcome ReplaceEngine::dlgReplaceReplaceAll(FindDocumentSet& docs,
     if (lastChanged && *lastChanged != docs.currentIndex()) docs.activate(*lastChanged);
 
     out.hint = countHint(out.count);
-    if (out.count == 0 && !out.cancelled) out.message = FindEngine::notFoundMessage(s.searchText());
+    // Found, but every match already read as the replacement: that is not "not found".
+    if (out.count == 0 && !out.cancelled)
+        out.message = pass.identicalCount() > 0 ? nothingToReplaceMessage(s.searchText(), s.replaceText())
+                                                : FindEngine::notFoundMessage(s.searchText());
     return out;
 }
 

@@ -50,6 +50,11 @@ public:
     // document whose work is cancelled stays as it was and is not counted.
     ReplaceAllOutcome dlgReplaceReplaceAll(FindDocumentSet& docs, const ReplaceProgress& progress = {});
 
+    static std::string nothingToReplaceMessage(const std::string& searchText,
+                                               const std::string& replacement) {
+        return "Nothing needed replacing: every \"" + searchText + "\" already reads \"" + replacement +
+               "\".";
+    }
     static std::string countHint(std::size_t count) {
         return std::to_string(count) + " replacement(s) made!";
     }

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/ui/AppHost.h"
 #include "app/ui/DocumentSet.h"
 #include "document/ui/DocumentPage.h"
@@ -26,6 +28,10 @@ DocumentSelector::DocumentSelector(AppHost& host, QWidget* parent)
     lbxPageNames->UndoWhenEsc = false;
     lbxPageNames->setObjectName(QStringLiteral("lbxPageNames"));
     lbxPageNames->setToolTip(QStringLiteral("Activate selected document (Enter returns to editor)"));
+    // Long paths keep both their start and their file name in view; the whole
+    // path is the item's tool tip.
+    lbxPageNames->setTextElideMode(Qt::ElideMiddle);
+    lbxPageNames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lbxPageNames->installEventFilter(this);
     lbxPageNames->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
@@ -62,8 +68,10 @@ DocumentSelector::DocumentSelector(AppHost& host, QWidget* parent)
     DocumentSet& docs = host.documents();
     connect(&docs, &DocumentSet::titlesChanged, this, &DocumentSelector::reload);
     connect(&docs, &DocumentSet::currentChanged, this, &DocumentSelector::selectCurrent);
-    resize(220, 260);
     reload();
+    // Wide enough for the caption beside the window frame's buttons.
+    const int captionWidth = fontMetrics().horizontalAdvance(windowTitle() + QStringLiteral(" [999]"));
+    resize(std::max(280, captionWidth + 120), 260);
 }
 
 void DocumentSelector::reload() {
@@ -73,7 +81,10 @@ void DocumentSelector::reload() {
     m_list = DocumentSelectorList(std::move(titles));
     m_guard = true;
     lbxPageNames->clear();
-    for (const std::string& t : m_list.titles()) lbxPageNames->addItem(QString::fromStdString(t));
+    for (const std::string& t : m_list.titles()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(t), lbxPageNames);
+        item->setToolTip(item->text());
+    }
     m_guard = false;
     setWindowTitle(QString::fromStdString(m_list.caption()));
     selectCurrent();

@@ -67,6 +67,9 @@ void DocumentSelectorCommands::showDocumentSelector() {
     if (QWidget* w = m_host.window())
         m_selector->move(w->geometry().topRight() + QPoint(-m_selector->width() - 30, 80));
     m_selector->show();
+    // The next arrow key moves through the list, not through the document.
+    m_selector->raise();
+    m_selector->activateWindow();
     m_selector->lbxPageNames->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
 
 #include "app/ui/AppHost.h"
@@ -106,7 +107,16 @@ void FindCommands::updateEnabled() {
 }
 
 void FindCommands::report(const FindOutcome& outcome) {
-    if (!outcome.message.empty()) msg::info(q(outcome.message));
+    if (!outcome.message.empty()) {
+        // The box hands the activation to the main window; a search started in
+        // a modeless dialog goes on there, not with a key into the document.
+        const QPointer<QWidget> searching = QApplication::focusWidget();
+        msg::info(q(outcome.message));
+        if (searching && searching->window() != m_host.window()) {
+            searching->window()->activateWindow();
+            searching->setFocus(Qt::OtherFocusReason);
+        }
+    }
     m_host.refreshStatus();
     updateEnabled();
 }

@@ -32,6 +32,8 @@ void FindController::connectWindow(FindDialog* w) {
 void FindController::storeFromWindow() {
     if (!m_window) return;
     m_window->storeTo(m_settings);
+    // What was searched for is what Esc goes back to from now on.
+    m_window->commitFields();
     QStringList history;
     for (const std::string& item : m_settings.findList.items()) history << QString::fromStdString(item);
     m_window->cmbFind->setHistory(history);

@@ -15,6 +15,7 @@
 #include "texttools/FindSettings.h"
 #include "texttools/ui/SearchTokenCombo.h"
 #include "widgets/ui/InputFieldGroup.h"
+#include "widgets/ui/TabChain.h"
 
 namespace sj {
 
@@ -39,6 +40,7 @@ FindDialog::FindDialog(bool canSearchAll, QWidget* parent)
     grid->addWidget(btnCancel, 1, 3, Qt::AlignTop);
     grid->addWidget(gbxScope, 2, 0, 1, 3);
     grid->setColumnStretch(1, 1);
+    setTabChain({cmbFind, cbxWholeWord, cbxMatchCase, rbUp, rbDown, cbxAll, btnFindNext, btnCancel});
 }
 
 FindDialog::FindDialog(bool canSearchAll, const QString& caseCaption, const QString& allCaption,
@@ -130,6 +132,10 @@ void FindDialog::storeTo(FindSettings& s) const {
     const std::string token = cmbFind->currentText().toStdString();
     s.setSearchToken(token);
     s.findList.add(token);
+}
+
+void FindDialog::commitFields() {
+    cmbFind->commit();
 }
 
 void FindDialog::setSearchToken(const QString& token) {

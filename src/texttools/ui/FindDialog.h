@@ -24,6 +24,8 @@ public:
     // Fill the controls from the component, and read them back.
     virtual void loadFrom(const FindSettings& settings);
     virtual void storeTo(FindSettings& settings) const;
+    // The texts a search used become the fields' entry texts.
+    virtual void commitFields();
     void setSearchToken(const QString& token);
     void focusFindNext();
 

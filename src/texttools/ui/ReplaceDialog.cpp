@@ -13,6 +13,7 @@
 
 #include "texttools/ReplaceSettings.h"
 #include "texttools/ui/SearchTokenCombo.h"
+#include "widgets/ui/TabChain.h"
 
 namespace sj {
 
@@ -56,6 +57,9 @@ ReplaceDialog::ReplaceDialog(bool canSearchAll, QWidget* parent)
     grid->addWidget(btnCancel, 3, 3, Qt::AlignTop);
     grid->addWidget(m_hint, 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
+    // The replacement is typed right after the search text, then the options.
+    setTabChain({cmbFind, cmbReplace, cbxWholeWord, cbxMatchCase, rbUp, rbDown, cbxAll, btnFindNext,
+                 btnReplace, btnReplaceAll, btnCancel});
 
     connect(btnReplace, &QPushButton::clicked, this, &ReplaceDialog::replaceRequested);
     connect(btnReplaceAll, &QPushButton::clicked, this, [this] {
@@ -82,6 +86,11 @@ void ReplaceDialog::storeTo(FindSettings& s) const {
     r.setReplaceToken(token);
     r.replaceList.add(token);
     r.replaceEnabled = btnReplace->isEnabled();
+}
+
+void ReplaceDialog::commitFields() {
+    FindDialog::commitFields();
+    cmbReplace->commit();
 }
 
 void ReplaceDialog::setReplaceEnabled(bool on) {

@@ -11,6 +11,7 @@ public:
 
     void loadFrom(const FindSettings& settings) override;
     void storeTo(FindSettings& settings) const override;
+    void commitFields() override;
     void setReplaceEnabled(bool on);
     // The count line ("N replacement(s) made!").
     void setHint(const QString& text);

@@ -178,7 +178,8 @@ TEST(ReplaceCommands, ReplaceAllPassesOverReadOnlyPagesAndEndsWhenReplacingWithI
     dlg->cmbReplace->setEditText(QStringLiteral("dog"));
     dlg->btnReplaceAll->click();
     EXPECT_EQ(dlg->hint(), QStringLiteral("0 replacement(s) made!"));
-    EXPECT_EQ(shownMessages().back(), QStringLiteral("\"dog\" not found!"));
+    EXPECT_EQ(shownMessages().back(),
+              QStringLiteral("Nothing needed replacing: every \"dog\" already reads \"dog\"."));
 }
 
 TEST(ReplaceCommands, SelectedWordIsReplacedAndTheNextOneSelected) {
