@@ -57,13 +57,17 @@ void ClipLibraryDirectory::listDirectory() {
     fs::directory_iterator it(m_templateDir.empty() ? fs::path(".") : fs::path(m_templateDir), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::string file = it->path().filename().string();
-        if (file.size() <= kExtension.size() || !file.ends_with(kExtension)) continue;
+        if (!hasLibraryExtension(file)) continue;
         std::error_code typeEc;
         if (it->is_directory(typeEc)) continue;
         m_names.push_back(file.substr(0, file.size() - kExtension.size()));
     }
-    std::sort(m_names.begin(), m_names.end(),
-              [](const std::string& a, const std::string& b) { return compareWithoutCase(a, b) < 0; });
+    std::sort(m_names.begin(), m_names.end(), [](const std::string& a, const std::string& b) {
+        const int c = compareWithoutCase(a, b);
+        return c < 0 || (c == 0 && a < b);
+    });
+    // "a.clb" beside "a.CLB" is one library name.
+    m_names.erase(std::unique(m_names.begin(), m_names.end()), m_names.end());
 }
 
 void ClipLibraryDirectory::open(const std::string& templateDir, const std::string& initialName) {
@@ -107,9 +111,10 @@ bool ClipLibraryDirectory::followRename(const std::string& oldFile, const std::s
     if (wasCurrent) {
         const std::string name = newPath.stem().string();
         // Moved out of the directory, the library has no listed name any more.
-        m_hotTemplate = inLibraryDir(newPath) && newPath.extension() == ".clb" && indexOf(name) >= 0
-                            ? name
-                            : std::string();
+        m_hotTemplate =
+            inLibraryDir(newPath) && hasLibraryExtension(newPath.filename().string()) && indexOf(name) >= 0
+                ? name
+                : std::string();
     } else if (!m_hotTemplate.empty() && indexOf(m_hotTemplate) < 0) {
         m_hotTemplate.clear();
     }

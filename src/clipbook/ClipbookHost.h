@@ -12,12 +12,15 @@ struct NameDialog {
     std::string_view caption;
     std::string_view prompt;
     int clientWidth;
+    // A library name: refused characters are dropped while they are typed.
+    bool libraryName = false;
 };
 
-inline constexpr NameDialog kNewTemplateDialog{"Clipbook Template", "Enter a name for new template:", 300};
-inline constexpr NameDialog kRenameTemplateDialog{"Clipbook Template", "Rename template to:", 300};
+inline constexpr NameDialog kNewTemplateDialog{"Clipbook Template", "Enter a name for new template:", 300,
+                                               true};
+inline constexpr NameDialog kRenameTemplateDialog{"Clipbook Template", "Rename template to:", 300, true};
 inline constexpr NameDialog kSaveTemplateDialog{"Save Clipbook Template",
-                                                "Enter a name for the Clipbook template:", 400};
+                                                "Enter a name for the Clipbook template:", 400, true};
 inline constexpr NameDialog kItemTitleDialog{"Clipbook Item Title",
                                              "Enter a descriptive title for new Clipbook item:", 400};
 

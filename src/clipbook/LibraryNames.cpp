@@ -1,5 +1,7 @@
 #include "clipbook/LibraryNames.h"
 
+#include <filesystem>
+
 #include "text/Utf8.h"
 
 namespace sj {
@@ -15,12 +17,28 @@ bool isValidLibraryName(std::string_view name, bool forSaveDialog) {
     return true;
 }
 
+bool hasLibraryExtension(std::string_view fileName) {
+    if (fileName.size() <= 4) return false;
+    const std::string_view ext = fileName.substr(fileName.size() - 4);
+    return ext[0] == '.' && (ext[1] | 0x20) == 'c' && (ext[2] | 0x20) == 'l' && (ext[3] | 0x20) == 'b';
+}
+
 std::string libraryFilePath(std::string_view directory, std::string_view name) {
     std::string path(directory);
     if (!path.empty() && path.back() != '/') path.push_back('/');
     path.append(name);
-    path.append(".clb");
-    return path;
+    const std::string usual = path + ".clb";
+    std::error_code ec;
+    if (std::filesystem::exists(usual, ec)) return usual;
+    const std::filesystem::path dir =
+        directory.empty() ? std::filesystem::path(".") : std::filesystem::path(directory);
+    for (std::filesystem::directory_iterator it(dir, ec); !ec && it != std::filesystem::directory_iterator();
+         it.increment(ec)) {
+        const std::string file = it->path().filename().string();
+        if (file.size() == name.size() + 4 && file.starts_with(name) && hasLibraryExtension(file))
+            return path + file.substr(name.size());
+    }
+    return usual;
 }
 
 std::string templateDirFromDefault(std::string_view defaultTemplate, std::string_view fallbackDirectory) {
@@ -36,12 +54,7 @@ std::string templateNameFromDefault(std::string_view defaultTemplate) {
         slash == std::string_view::npos ? defaultTemplate : defaultTemplate.substr(slash + 1);
     // Only the library extension goes: the stored value is usually the bare name,
     // which may itself contain dots (a file "My.Notes.clb" is the library "My.Notes").
-    if (base.size() > 4) {
-        std::string_view ext = base.substr(base.size() - 4);
-        bool isClb =
-            ext[0] == '.' && (ext[1] | 0x20) == 'c' && (ext[2] | 0x20) == 'l' && (ext[3] | 0x20) == 'b';
-        if (isClb) base.remove_suffix(4);
-    }
+    if (hasLibraryExtension(base)) base.remove_suffix(4);
     return std::string(base);
 }
 

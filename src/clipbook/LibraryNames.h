@@ -12,10 +12,10 @@ constexpr bool isLibraryNameChar(char32_t c) {
     return c > 31 && c != '*' && c != '.' && c != '/' && c != '?' && c != '\\';
 }
 
-// The "Save Clipbook Template" dialog allows dots. "/" is refused here too:
-// it would put the file into another directory.
+// The "Save Clipbook Template" dialog refuses the dot as well. "/" is refused
+// here too: it would put the file into another directory.
 constexpr bool isSaveLibraryNameChar(char32_t c) {
-    return c > 31 && c != '*' && c != '/' && c != '?' && c != '\\';
+    return isLibraryNameChar(c);
 }
 
 // A whole typed name: non-empty, every character accepted, and never "." or "..".
@@ -23,7 +23,12 @@ bool isValidLibraryName(std::string_view name, bool forSaveDialog = false);
 
 // The file of a library: directory, "/", name, ".clb" ("/" left out when the
 // directory already ends with one; an empty directory means the current one).
+// An existing file whose extension differs only in case (old copies often say
+// ".CLB") is that library's file.
 std::string libraryFilePath(std::string_view directory, std::string_view name);
+
+// Whether a file name ends in the library extension, in any letter case.
+bool hasLibraryExtension(std::string_view fileName);
 
 // The directory part of DefaultTemplate, or fallbackDirectory when it has none.
 std::string templateDirFromDefault(std::string_view defaultTemplate, std::string_view fallbackDirectory);

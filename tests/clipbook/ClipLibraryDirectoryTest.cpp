@@ -136,11 +136,13 @@ TEST_F(ClipbookTemplatesTest, SaveWithoutCurrentLibraryAsksForName) {
     EXPECT_EQ(host.errors.back(), "Name is already used!");
     EXPECT_TRUE(list.modified());
 
-    host.names = {std::string("v1.2")};
+    host.names = {std::string("v1.2")};  // a dot is no part of a library name
+    EXPECT_FALSE(chooser.saveCurrent());
+    host.names = {std::string("v1-2")};
     EXPECT_TRUE(chooser.saveCurrent());
-    EXPECT_EQ(chooser.hotTemplate(), "v1.2");
-    EXPECT_TRUE(dir.exists("v1.2.clb"));
-    EXPECT_EQ(chooser.names(), (std::vector<std::string>{"alpha", "v1.2", "Work"}));
+    EXPECT_EQ(chooser.hotTemplate(), "v1-2");
+    EXPECT_TRUE(dir.exists("v1-2.clb"));
+    EXPECT_EQ(chooser.names(), (std::vector<std::string>{"alpha", "v1-2", "Work"}));
 }
 
 TEST_F(ClipbookTemplatesTest, NewRenameDelete) {
@@ -222,7 +224,7 @@ TEST(LibraryNames, FiltersPathsAndDefaultTemplate) {
     EXPECT_FALSE(isLibraryNameChar('/'));
     EXPECT_FALSE(isLibraryNameChar(8));
     EXPECT_TRUE(isLibraryNameChar(U'\u00E9'));
-    EXPECT_TRUE(isSaveLibraryNameChar('.'));
+    EXPECT_FALSE(isSaveLibraryNameChar('.'));
     EXPECT_FALSE(isSaveLibraryNameChar('/'));
     EXPECT_FALSE(isValidLibraryName("..", true));
     EXPECT_FALSE(isValidLibraryName("a\tb"));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "clipbook/LibraryNames.h"
 #include "widgets/ui/ChoiceQueryDialog.h"
 #include "widgets/ui/InputQueryDialog.h"
 #include "widgets/ui/MessageBoxes.h"
@@ -57,6 +58,7 @@ std::optional<std::string> DialogClipbookHost::askName(const NameDialog& dialog,
     r.label = qs(std::string(dialog.prompt));
     r.clientWidth = dialog.clientWidth;
     r.defaultText = qs(defaultText);
+    if (dialog.libraryName) r.acceptsChar = [](char32_t c) { return isLibraryNameChar(c); };
     QString text = r.defaultText;
     if (!InputQueryDialog::query(r, text, QApplication::activeWindow())) return std::nullopt;
     return ss(text);

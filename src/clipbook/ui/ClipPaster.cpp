@@ -46,6 +46,8 @@ bool ClipPaster::apply(const std::string& body, DocumentPage* page, bool interac
         page->setSel(start, static_cast<Pos>(result.edit.text.size()));
     else
         page->setCaret(start + static_cast<Pos>(result.edit.caretOffset));
+    // From the floating Clipbook too, the next key goes into the text.
+    page->activateWindow();
     page->setFocus();
     return true;
 }

@@ -41,6 +41,7 @@ bool sameDirectory(const std::string& a, const std::string& b) {
 
 ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main)
     : CommandGroup(host), m_main(main), m_paster(m_prompts, m_launcher) {
+    m_launcher.setTitleWindow(host.window());
     m_clipbook = action(QStringLiteral("&Clipbook"), QKeySequence(Qt::Key_F4),
                         QStringLiteral("|Display or close clipbook window"));
     m_clipbook->setCheckable(true);
@@ -52,6 +53,12 @@ ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main)
         action(QStringLiteral("&New Template"), {}, QStringLiteral("|Create a new Clipbook template"));
     m_expand = action(QStringLiteral("&Expand Word"), QKeySequence(Qt::Key_F2),
                       QStringLiteral("|Replaces word in document with corresponding Clipbook item"));
+    // The menu item shows F2 and follows the menu's enabling; the key itself
+    // always reaches the command, which beeps where it cannot act.
+    m_expand->setShortcutContext(Qt::WidgetShortcut);
+    m_expandKey = new QAction(QStringLiteral("Expand Word"), this);
+    m_expandKey->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(m_expandKey, &QAction::triggered, this, &ClipbookCommands::expandWord);
     m_float =
         action(QStringLiteral("Floating &Window"), {}, QStringLiteral("|Show Clipbook in a floating window"));
     m_left = action(QStringLiteral("Dock &Left Side"), {},
@@ -125,7 +132,7 @@ void ClipbookCommands::addToMenus(MenuSet& menus) {
     menus.menu(QStringLiteral("Editor"))->addAction(m_add);
     // Hidden items: their shortcuts work while the window has them.
     for (QAction* a : m_clipN) m_main->addAction(a);
-    m_main->addAction(m_expand);
+    m_main->addAction(m_expandKey);
 }
 
 void ClipbookCommands::updateEnabled() {
@@ -153,7 +160,7 @@ bool ClipbookCommands::installSampleLibrary(const std::string& directory, const 
     if (!fs::is_regular_file(sampleFile, ec)) return false;
     fs::create_directories(directory, ec);
     for (fs::directory_iterator it(directory, ec); !ec && it != fs::directory_iterator(); it.increment(ec))
-        if (it->path().extension() == ".clb") return false;
+        if (hasLibraryExtension(it->path().filename().string())) return false;
     if (ec) return false;
     return fs::copy_file(sampleFile, fs::path(directory) / fs::path(sampleFile).filename(), ec) && !ec;
 }
@@ -273,8 +280,13 @@ void ClipbookCommands::ClipNClick(int n) {
 void ClipbookCommands::addToClipbook() {
     DocumentPage* page = m_host.currentPage();
     if (!m_panel || !page || !page->hasSelection()) return;
-    const int keep = m_panel->selectedIndex();
+    // The highlight stays on the same item, which moves down when the new
+    // one sorts in above it.
+    int keep = m_panel->selectedIndex();
+    const std::size_t countBefore = m_panel->list().count();
     m_panel->addText({}, page->selectedBytes());
+    const int added = m_panel->selectedIndex();
+    if (keep >= 0 && m_panel->list().count() > countBefore && added >= 0 && added <= keep) ++keep;
     m_panel->refreshItems(keep);
 }
 

@@ -67,7 +67,7 @@ private:
     ProcessLauncher m_launcher;
     ClipPaster m_paster;
     QPointer<ClipbookPane> m_panel;
-    QAction *m_clipbook, *m_add, *m_openTemplate, *m_newTemplate, *m_expand;
+    QAction *m_clipbook, *m_add, *m_openTemplate, *m_newTemplate, *m_expand, *m_expandKey;
     QAction *m_float, *m_left, *m_right, *m_font, *m_defaultFont;
     QList<QAction*> m_clipN;
 };

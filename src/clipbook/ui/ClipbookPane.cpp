@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDrag>
+#include <QFocusEvent>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -20,7 +21,9 @@
 #include "clipbook/LibraryNames.h"
 #include "clipbook/ui/ClipEditorDialog.h"
 #include "clipbook/ui/ClipPaster.h"
+#include "document/LineBreakNormalizer.h"
 #include "document/ui/DocumentPage.h"
+#include "widgets/ui/CharFilter.h"
 #include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
@@ -65,7 +68,11 @@ ClipbookPane::ClipbookPane(QMainWindow* main, ClipPaster& paster)
     layout->addWidget(comboPanel);
     m_listView = new ClipListView(*this);
     layout->addWidget(m_listView, 1);
-    m_chooser->lineEdit()->installEventFilter(this);
+    // The combo box keeps the focus and hands keys straight to its line edit,
+    // past any filter there: the names are filtered by a validator, and the
+    // combo box itself is watched for Enter and for being left.
+    m_chooser->setValidator(new CharFilter([](char32_t c) { return isLibraryNameChar(c); }, m_chooser));
+    m_chooser->installEventFilter(this);
     connect(m_chooser, qOverload<int>(&QComboBox::activated), this, &ClipbookPane::chooserActivated);
     auto showTemplatesMenu = [this](const QPoint&) {
         updateTemplatesMenu();
@@ -359,7 +366,7 @@ void ClipbookPane::copyToClipboard() {
     if (sel < 0) return;
     const ClipItem& item = m_list.item(static_cast<std::size_t>(sel));
     auto* mime = new QMimeData;
-    mime->setText(qs(item.body.text()));
+    mime->setText(qs(LineBreakNormalizer::toUnix(item.body.text())));
     QByteArray title(item.title.data(), static_cast<qsizetype>(item.title.size()));
     title.append('\0');
     mime->setData(QString::fromLatin1(kClipboardFormat), title);
@@ -573,17 +580,18 @@ void ClipbookPane::setMemoControl(DocumentPage* page) {
 }
 
 bool ClipbookPane::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == m_chooser->lineEdit()) {
-        // Moving the pane moves the focus too; that is no answer to the typed name.
-        if (e->type() == QEvent::FocusOut && !m_docking) commitTypedText();
+    if (watched == m_chooser) {
+        // Moving the pane moves the focus too, and so does opening the drop-down
+        // list; neither is an answer to the typed name.
+        if (e->type() == QEvent::FocusOut && !m_docking &&
+            static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+            commitTypedText();
         if (e->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(e);
             if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
                 commitTypedText();
                 return true;
             }
-            const QString t = k->text();
-            if (!t.isEmpty() && t[0].isPrint() && !isLibraryNameChar(t[0].unicode())) return true;
         }
         return false;
     }

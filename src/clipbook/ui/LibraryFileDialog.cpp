@@ -23,22 +23,23 @@ namespace sj {
 LibraryFileDialog::LibraryFileDialog(const QString& directory, bool saveMode, QWidget* parent)
     : QDialog(parent), m_directory(directory), m_save(saveMode) {
     setWindowTitle(saveMode ? QStringLiteral("Save Clipbook File") : QStringLiteral("Open Clipbook File"));
-    setStatusTip(QStringLiteral("Clipbook Templates"));
+    setToolTip(QStringLiteral("Clipbook Templates"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     new InputFieldGroup(this);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QStringLiteral("Clipbook Template:"), this);
     m_name = new LineField(this);
-    m_name->setStatusTip(QStringLiteral("Clipbook template name"));
+    m_name->setToolTip(QStringLiteral("Clipbook template name"));
     m_name->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^*?\\\\]*")), m_name));
     label->setBuddy(m_name);
     m_list = new ListField(this);
-    m_list->setStatusTip(QStringLiteral("List of available clipbook templates"));
+    m_list->setToolTip(QStringLiteral("List of available clipbook templates"));
     QStringList names;
     for (const QFileInfo& fi : QDir(directory).entryInfoList({QStringLiteral("*.clb")}, QDir::Files))
-        names << fi.completeBaseName();
+        if (hasLibraryExtension(fi.fileName().toStdString())) names << fi.completeBaseName();
     names.sort(Qt::CaseInsensitive);
+    names.removeDuplicates();  // "a.clb" beside "a.CLB"
     m_list->addItems(names);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setDefault(true);

@@ -95,9 +95,14 @@ void ProcessLauncher::waitForProgram(ProcessId id) {
     connect(process, &QObject::destroyed, &loop, &QEventLoop::quit);
     connect(qApp, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
     InputBlocker blocker;
+    // Input is swallowed while the program runs; the title says why.
+    QPointer<QWidget> titled = m_titleWindow;
+    const QString savedTitle = titled ? titled->windowTitle() : QString();
+    if (titled) titled->setWindowTitle(QStringLiteral("Waiting for launched application to close..."));
     waitLoops().append(&loop);
     if (process->state() != QProcess::NotRunning) loop.exec();
     waitLoops().removeAll(&loop);
+    if (titled) titled->setWindowTitle(savedTitle);
 }
 
 void ProcessLauncher::releaseProgram(ProcessId id) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QProcess>
+#include <QWidget>
 
 #include <map>
 
@@ -28,6 +29,9 @@ public:
     explicit ProcessLauncher(QObject* parent = nullptr) : QObject(parent) {}
     ~ProcessLauncher() override;
 
+    // The window whose title tells why input is ignored during a wait.
+    void setTitleWindow(QWidget* window) { m_titleWindow = window; }
+
     std::optional<ProcessId> startProgram(const std::string& program,
                                           const std::vector<std::string>& arguments,
                                           bool keepForWait) override;
@@ -45,6 +49,7 @@ public:
 private:
     std::map<ProcessId, QPointer<QProcess>> m_kept;
     ProcessId m_nextId = 1;
+    QPointer<QWidget> m_titleWindow;
 };
 
 }  // namespace sj

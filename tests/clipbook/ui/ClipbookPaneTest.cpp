@@ -213,7 +213,7 @@ TEST_F(ClipbookPanelTest, FocusLostWhileThePaneMovesDoesNotTakeTheTypedName) {
     panel->chooser()->setEditText(QStringLiteral("Gamma"));
     auto loseFocus = [this] {
         QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
-        QApplication::sendEvent(panel->chooser()->lineEdit(), &out);
+        QApplication::sendEvent(panel->chooser(), &out);
     };
     panel->onViewChanged = [&] {
         EXPECT_TRUE(panel->isDocking());
