@@ -21,7 +21,6 @@
 #include "clipbook/LibraryNames.h"
 #include "clipbook/ui/ClipEditorDialog.h"
 #include "clipbook/ui/ClipPaster.h"
-#include "document/LineBreakNormalizer.h"
 #include "document/ui/DocumentPage.h"
 #include "widgets/ui/CharFilter.h"
 #include "widgets/ui/MessageBoxes.h"
@@ -366,7 +365,7 @@ void ClipbookPane::copyToClipboard() {
     if (sel < 0) return;
     const ClipItem& item = m_list.item(static_cast<std::size_t>(sel));
     auto* mime = new QMimeData;
-    mime->setText(qs(LineBreakNormalizer::toUnix(item.body.text())));
+    mime->setText(qs(item.body.text()));
     QByteArray title(item.title.data(), static_cast<qsizetype>(item.title.size()));
     title.append('\0');
     mime->setData(QString::fromLatin1(kClipboardFormat), title);
