@@ -103,14 +103,14 @@ std::size_t incompleteTail(std::string_view s) {
 }  // namespace
 
 std::string DocumentLoader::decode(std::string raw, bool oem, TextCharset& charset, bool& bom,
-                                   std::size_t* invalidBytes) {
+                                   std::size_t* invalidBytes, bool knownValid) {
     bom = false;
     if (invalidBytes) *invalidBytes = 0;
     if (oem) {
         charset = TextCharset::Cp850;
         return cp850::toUtf8(raw);
     }
-    const std::size_t first = firstNonAscii(raw);
+    const std::size_t first = knownValid ? raw.size() : firstNonAscii(raw);
     const bool valid = first == raw.size() || utf8::isValid(std::string_view(raw).substr(first));
     bytescape::Census census;
     if (!valid) census = bytescape::census(std::string_view(raw).substr(first));
@@ -186,6 +186,7 @@ struct ChunkReader {
         buffer.reset(new char[chunkSize]);
     }
 
+    // sink returns false to stop reading.
     template <typename Sink, typename Step>
     std::uint64_t run(int fd, std::uint64_t limit, LoadResult& r, Sink&& sink, Step&& step) {
         std::uint64_t done = 0;
@@ -201,7 +202,7 @@ struct ChunkReader {
                 break;
             }
             if (n == 0) break;
-            sink(std::string_view(buffer.get(), static_cast<std::size_t>(n)));
+            if (!sink(std::string_view(buffer.get(), static_cast<std::size_t>(n)))) break;
             done += static_cast<std::uint64_t>(n);
             if (!step(done)) r.cancelled = true;
         }
@@ -227,6 +228,96 @@ void trimUtf16Tail(std::string& raw, utf16::Order order) {
         const auto hi = static_cast<unsigned char>(raw[raw.size() - (order == utf16::Order::Little ? 1 : 2)]);
         if (hi >= 0xD8 && hi <= 0xDB) raw.resize(raw.size() - 2);
     }
+}
+
+enum class Streamed { Done, TooLarge, ReadAgain };
+
+// Reads a file that is UTF-8 as far as anyone knows into options.sink, in the
+// one pass of the normaliser. Bytes that are not UTF-8, NUL bytes, or a sample
+// that looks binary mean the text needs converting or keeping as it is: the
+// sink drops what it has, and the file is read again the whole way.
+Streamed streamText(int fd, const LoadOptions& options, LoadResult& r,
+                    const std::function<bool(std::uint64_t)>& step) {
+    LoadSink& sink = *options.sink;
+    ChunkReader reader(options);
+    LineBreakNormalizer normalizer;
+    normalizer.setMarkBackspaces(options.checkBinaries);
+    std::string out, sample;
+    out.reserve(2 * reader.chunkSize + 16);
+    bool begun = false, headSeen = false, sampleJudged = false, again = false, tooLarge = false,
+         sinkFailed = false;
+    std::uint64_t textBytes = 0, read = 0;
+    const auto deliver = [&](std::string_view piece) {
+        if (!begun) {
+            // The first chunk tells how much the breaks add; a little over
+            // is cheaper than the component growing its buffer later.
+            const double growth =
+                read > 0 ? static_cast<double>(out.size()) / static_cast<double>(read) : 1.0;
+            const double expected = static_cast<double>(r.fileSize) * growth * 1.01 + 4096;
+            begun = true;
+            if (!sink.begin(static_cast<std::uint64_t>(expected))) return false;
+        }
+        if (!headSeen && !piece.empty()) {
+            // The first bytes of the text come out together, a byte order mark whole.
+            headSeen = true;
+            if (piece.starts_with(kBom)) {
+                r.bom = true;
+                piece.remove_prefix(kBom.size());
+            }
+        }
+        textBytes += piece.size();
+        if (textBytes > DocumentLoader::kMaxTextSize) {
+            tooLarge = true;
+            return false;
+        }
+        if (!piece.empty() && !sink.append(piece)) {
+            sinkFailed = true;
+            return false;
+        }
+        return true;
+    };
+    const auto plainText = [&](bool atEnd) {
+        if (normalizer.invalidUtf8() > 0 || normalizer.nulCount() > 0) return false;
+        if (!sampleJudged && (sample.size() >= kBinarySample || atEnd)) {
+            sampleJudged = true;
+            if (DocumentLoader::looksBinary(sample, 0)) return false;
+        }
+        return true;
+    };
+    reader.run(
+        fd, UINT64_MAX, r,
+        [&](std::string_view chunk) {
+            if (sample.size() < kBinarySample) sample.append(chunk.substr(0, kBinarySample - sample.size()));
+            out.clear();
+            normalizer.feed(chunk, out);
+            read += chunk.size();
+            if (!plainText(false)) {
+                again = true;
+                return false;
+            }
+            return deliver(out);
+        },
+        step);
+    if (!again && !tooLarge && !sinkFailed) {
+        out.clear();
+        normalizer.finish(out, r.incomplete());
+        again = !plainText(true);
+        if (!again) deliver(out);
+    }
+    if (again || tooLarge) {
+        if (begun) sink.discard();
+        r.bom = false;
+        return again ? Streamed::ReadAgain : Streamed::TooLarge;
+    }
+    if (!begun) sink.begin(0);
+    // The component ran out of room: what it holds is kept, as after a read error.
+    if (sinkFailed) r.truncated = true;
+    r.streamed = true;
+    r.charset = TextCharset::Utf8;
+    takeLineFormat(normalizer, r);
+    r.converted = options.checkBinaries ? normalizer.backspaceCount() : 0;
+    r.characters = normalizer.characterCount() - (r.bom ? 1 : 0);
+    return Streamed::Done;
 }
 
 }  // namespace
@@ -269,6 +360,25 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
     if (showProgress && !options.progress(0, r.fileSize)) r.cancelled = true;
     const auto step = [&](std::uint64_t done) { return !showProgress || options.progress(done, r.fileSize); };
 
+    if (options.sink && !order && !options.oem) {
+        const Streamed streamed = streamText(fd, options, r, step);
+        if (streamed == Streamed::Done) {
+            ::close(fd);
+            r.ok = true;
+            return r;
+        }
+        if (streamed == Streamed::TooLarge || ::lseek(fd, 0, SEEK_SET) != 0) {
+            ::close(fd);
+            const bool tooLarge = streamed == Streamed::TooLarge;
+            r = LoadResult{};
+            r.status = FileStatus::kUsable;
+            r.tooLarge = tooLarge;
+            r.errors.push_back(tooLarge ? tooLargeToOpenMessage(fileName) : loadFailedMessage(fileName));
+            return r;
+        }
+        r.truncated = r.cancelled = false;
+    }
+
     ChunkReader reader(options);
     std::string raw;
     raw.reserve(r.fileSize + (order ? 0 : r.fileSize / 32) + 64);
@@ -277,7 +387,12 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
     std::uint64_t done = 0;
     if (order) {
         done = reader.run(
-            fd, UINT64_MAX, r, [&](std::string_view chunk) { raw.append(chunk); }, step);
+            fd, UINT64_MAX, r,
+            [&](std::string_view chunk) {
+                raw.append(chunk);
+                return true;
+            },
+            step);
     } else {
         done = reader.run(
             fd, UINT64_MAX, r,
@@ -285,9 +400,10 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
                 if (sample.size() < kBinarySample)
                     sample.append(chunk.substr(0, kBinarySample - sample.size()));
                 normalizer.feed(chunk, raw);
+                return true;
             },
             step);
-        normalizer.finish(raw);
+        normalizer.finish(raw, r.incomplete() && !options.oem);
     }
 
     std::optional<std::string> utf16Text;
@@ -308,7 +424,11 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
             if (!failed) {
                 LoadResult again;
                 reader.run(
-                    fd, done, again, [&](std::string_view chunk) { raw.append(chunk); },
+                    fd, done, again,
+                    [&](std::string_view chunk) {
+                        raw.append(chunk);
+                        return true;
+                    },
                     [](std::uint64_t) { return true; });
                 failed = again.truncated;
             }
@@ -326,6 +446,7 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
         breaks.feed(*utf16Text, r.text);
         breaks.finish(r.text);
         takeLineFormat(breaks, r);
+        r.characters = breaks.characterCount();
     } else {
         if (!r.binary) takeLineFormat(normalizer, r);
         // A load cut short may end inside a UTF-8 sequence; that must not turn a
@@ -333,8 +454,11 @@ LoadResult DocumentLoader::load(const std::string& fileName, const LoadOptions& 
         if (r.incomplete() && !options.oem) {
             if (const std::size_t tail = incompleteTail(raw)) raw.erase(raw.size() - tail);
         }
-        r.text = decode(std::move(raw), options.oem, r.charset, r.bom, &r.invalidBytes);
+        const bool valid = !options.oem && normalizer.invalidUtf8() == 0;
+        r.text = decode(std::move(raw), options.oem, r.charset, r.bom, &r.invalidBytes, valid);
         if (options.checkBinaries && !r.binary) r.converted = replaceBinaries(r.text);
+        // A middle dot for a backspace is still one character.
+        if (valid && !r.binary) r.characters = normalizer.characterCount() - (r.bom ? 1 : 0);
     }
     if (r.text.size() > kMaxTextSize) {
         r = LoadResult{};

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/DocumentSaver.h"
+#include "document/LoadSink.h"
 #include "files/FileIdentity.h"
 #include "text/TextCharset.h"
 
@@ -27,6 +28,10 @@ struct LoadOptions {
     std::function<bool(std::uint64_t done, std::uint64_t total)> progress;
     // Stands in for ::read so tests can make reading fail.
     std::function<ssize_t(int fd, void* buf, std::size_t n)> readFn;
+    // When given, the text of a UTF-8 file goes here chunk by chunk as it is
+    // read, and LoadResult::text stays empty (LoadResult::streamed). Files
+    // that turn out to need converting are read again the whole way.
+    LoadSink* sink = nullptr;
 };
 
 struct LoadResult {
@@ -37,6 +42,10 @@ struct LoadResult {
     // UTF-8; every line break CR LF, except in a binary file, whose breaks stay
     // as they are.
     std::string text;
+    // The text went to LoadOptions::sink (text is empty).
+    bool streamed = false;
+    // The characters of the text, when the load counted them.
+    std::optional<std::size_t> characters;
     TextCharset charset = TextCharset::Utf8;
     bool bom = false;           // a byte order mark was dropped from the text
     bool truncated = false;     // reading failed before the end of the file
@@ -81,8 +90,9 @@ public:
     // UTF-8 with escaped bytes when the file holds well-formed multi-byte
     // sequences and no more invalid bytes than those (their count goes to
     // invalidBytes), else Windows-1252.
+    // knownValid skips checking what the reading pass already found well-formed.
     static std::string decode(std::string raw, bool oem, TextCharset& charset, bool& bom,
-                              std::size_t* invalidBytes = nullptr);
+                              std::size_t* invalidBytes = nullptr, bool knownValid = false);
 
     // NUL bytes, or more than half of the sample control characters that
     // text does not use.

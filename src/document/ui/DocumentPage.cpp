@@ -9,6 +9,7 @@
 #include "document/DocumentSaver.h"
 #include "document/LogStamp.h"
 #include "document/SaveChecks.h"
+#include "document/ui/EditorLoad.h"
 #include "document/ui/LocaleDates.h"
 #include "files/FileStatus.h"
 #include "files/FileUtils.h"
@@ -57,6 +58,9 @@ bool DocumentPage::load(const std::string& fileName) {
         progress->stepTo(static_cast<qint64>(done));
         return !progress->cancelled();
     };
+    // The text goes into the editor as it is read, not through a copy.
+    EditorLoad into(*this);
+    options.sink = &into;
     LoadResult result = DocumentLoader::load(fileName, options);
     if (progressShown) progress->close();
     if (!result.ok) {
@@ -64,7 +68,10 @@ bool DocumentPage::load(const std::string& fileName) {
         return false;
     }
     setLocked(true);
-    loadText(result.text);
+    if (result.streamed)
+        into.install(result.characters);
+    else
+        loadText(result.text, result.characters);
     setLocked(false);
     result.text = std::string();
     m_fileName = fileName;

@@ -241,28 +241,56 @@ void EditorView::replaceRange(Pos start, Pos length, std::string_view text) {
     resume();
 }
 
-void EditorView::loadText(std::string_view text) {
+void EditorView::loadText(std::string_view text, std::optional<std::size_t> characters) {
     const bool wasLocked = m_locked;
     m_locked = true;
     const bool ro = isReadOnly();
     SendScintilla(SCI_SETREADONLY, 0);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
-    m_characterCount.reset();
     // Room to type in: without it the first key copies the whole buffer into a
     // bigger one, a pause of a second at a few hundred megabytes.
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + text.size() / 32 + 4096));
     // Appending with an explicit length keeps NUL bytes.
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), bytesOf(text));
+    finishLoad(ro, characters);
+    m_locked = wasLocked;
+    emit caretMoved();
+}
+
+void EditorView::adoptDocument(void* document, std::optional<std::size_t> characters) {
+    const bool wasLocked = m_locked;
+    m_locked = true;
+    const bool ro = isReadOnly();
+    // These settings belong to the text, not to the view: the new one takes
+    // them over.
+    const long codePage = SendScintilla(SCI_GETCODEPAGE);
+    const long eolMode = SendScintilla(SCI_GETEOLMODE);
+    const long tabWidth = SendScintilla(SCI_GETTABWIDTH);
+    const long useTabs = SendScintilla(SCI_GETUSETABS);
+    const long indent = SendScintilla(SCI_GETINDENT);
+    const auto pointer = reinterpret_cast<long>(document);
+    SendScintilla(SCI_SETDOCPOINTER, 0, pointer);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0, pointer);
+    SendScintilla(SCI_SETCODEPAGE, codePage);
+    SendScintilla(SCI_SETEOLMODE, eolMode);
+    SendScintilla(SCI_SETTABWIDTH, tabWidth);
+    SendScintilla(SCI_SETUSETABS, useTabs);
+    SendScintilla(SCI_SETINDENT, indent);
+    finishLoad(ro, characters);
+    m_locked = wasLocked;
+    emit caretMoved();
+}
+
+void EditorView::finishLoad(bool readOnly, std::optional<std::size_t> characters) {
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_SETSAVEPOINT);
-    SendScintilla(SCI_SETREADONLY, ro ? 1 : 0);
-    m_textLimit = std::max<Pos>(m_textLimit, static_cast<Pos>(text.size()) + kGrowth);
+    SendScintilla(SCI_SETREADONLY, readOnly ? 1 : 0);
+    m_characterCount = characters;
+    m_textLimit = std::max<Pos>(m_textLimit, textLength() + kGrowth);
     SendScintilla(SCI_GOTOPOS, 0);
     m_editedPending = false;
-    m_locked = wasLocked;
-    emit caretMoved();
 }
 
 bool EditorView::canUndoEdit() const {

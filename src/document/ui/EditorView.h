@@ -58,8 +58,12 @@ public:
     std::string_view bytesAt(Pos start, Pos length) const;
     // Replaces a range as one undo step with screen updates held.
     void replaceRange(Pos start, Pos length, std::string_view text);
-    // Replaces the whole text without undo (loading) and leaves it unmodified.
-    void loadText(std::string_view text);
+    // Replaces the whole text without undo (loading) and leaves it unmodified;
+    // characters is its count when the caller knows it.
+    void loadText(std::string_view text, std::optional<std::size_t> characters = std::nullopt);
+    // The same with a text the component built apart (EditorLoad): the view
+    // shows it from now on and owns it.
+    void adoptDocument(void* document, std::optional<std::size_t> characters);
 
     // Undo and clipboard.
     bool canUndoEdit() const;
@@ -128,6 +132,7 @@ private:
     int displayLineHeight() const;
     double pixelsPerInch() const;
     void applyLineStopsToShownLines();
+    void finishLoad(bool readOnly, std::optional<std::size_t> characters);
 
     QPointer<QMenu> m_contextMenu;
     bool m_undoOnEsc = false;
