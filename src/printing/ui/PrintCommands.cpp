@@ -33,6 +33,17 @@ PrintCommands::PrintCommands(AppHost& host)
     m_printAll = action(QStringLiteral("Pr&int All..."), {}, QStringLiteral("|Print all open documents"));
     m_properties = action(QStringLiteral("Pri&nting Properties..."), {},
                           QStringLiteral("|Configure printing options (margins, font, etc.)"));
+    // Only the toolbar offers printing at once; it finds the command by name.
+    m_printNow = action(QStringLiteral("Print"), {},
+                        QStringLiteral("|Print document or selected text (uses printer dialog settings)"));
+    m_printNow->setObjectName(QStringLiteral("printNow"));
+    connect(m_printNow, &QAction::triggered, this, [this] {
+        DocumentPage* page = m_host.currentPage();
+        printNow(page, false);
+        // The progress window had the keyboard; the document takes it back.
+        m_host.window()->activateWindow();
+        if (page) page->setFocus();
+    });
     connect(m_setup, &QAction::triggered, this, &PrintCommands::printerSetup);
     connect(m_print, &QAction::triggered, this, &PrintCommands::printDocument);
     connect(m_printAll, &QAction::triggered, this, &PrintCommands::printAll);
@@ -40,9 +51,6 @@ PrintCommands::PrintCommands(AppHost& host)
     connect(&host.hostSignals(), &AppHostSignals::printRequested, this,
             [this](DocumentPage* page) { printNow(page, true); });
 
-    // The program's own choices over the plain defaults; there is no help
-    // topic to offer.
-    m_settings.options.help = false;
     if (IniFile* ini = m_host.configuration()) m_settings.load(*ini);
     // A print range never outlives the run it was chosen in.
     m_settings.printRange = PrintRange::AllPages;
@@ -67,11 +75,15 @@ void PrintCommands::addToMenus(MenuSet& menus) {
     file->insertActions(exit, {m_setup, m_print, m_printAll});
     file->insertSeparator(exit);
     menus.menu(QStringLiteral("View"))->addAction(m_properties);
+    QMenu* tab = menus.menu(QStringLiteral("Tab"));
+    tab->addSeparator();
+    tab->addAction(m_print);
 }
 
 void PrintCommands::updateEnabled() {
     DocumentPage* page = m_host.currentPage();
     m_print->setEnabled(page && page->textLength() > 0);
+    m_printNow->setEnabled(m_print->isEnabled());
     bool any = false;
     DocumentSet& docs = m_host.documents();
     for (int i = 0; i < docs.count() && !any; ++i) any = docs.page(i)->textLength() > 0;

@@ -1,6 +1,7 @@
 #pragma once
-// Printer Setup, Print and Print All of the File menu, Printing Properties of
-// the View menu, and the command line's print request. One set of print
+// Printer Setup, Print and Print All of the File menu (Print also in the
+// tab strip's menu), Printing Properties of the View menu, printing at once
+// from the toolbar, and the command line's print request. One set of print
 // settings serves them all; the configuration keeps it between runs.
 #include <QString>
 
@@ -53,7 +54,7 @@ private:
     DocumentPage* m_settingsPage = nullptr;  // the page the per-document settings belong to
     std::string m_pageTitle;
     bool m_printPressed = false;
-    QAction *m_setup, *m_print, *m_printAll, *m_properties;
+    QAction *m_setup, *m_print, *m_printAll, *m_properties, *m_printNow;
 };
 
 }  // namespace sj

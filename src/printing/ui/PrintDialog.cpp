@@ -92,8 +92,13 @@ PrintDialog::PrintDialog(const PrintSettings& settings, DocumentPrinter& printer
     m_previewButton->setObjectName(QStringLiteral("preview"));
     hint(m_previewButton, QStringLiteral("Show the pages as they will print"));
 
+    m_help = new QPushButton(QStringLiteral("Help"), this);
+    m_help->setObjectName(QStringLiteral("help"));
+    hint(m_help, QStringLiteral("How the print settings work"));
+
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {m_print, m_save, m_cancel, m_setup, m_previewButton}) buttons->addWidget(b);
+    for (QPushButton* b : {m_print, m_save, m_cancel, m_setup, m_previewButton, m_help})
+        buttons->addWidget(b);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages, 1);
@@ -103,6 +108,7 @@ PrintDialog::PrintDialog(const PrintSettings& settings, DocumentPrinter& printer
     connect(m_save, &QPushButton::clicked, this, [this] { press(false); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_setup, &QPushButton::clicked, this, &PrintDialog::setupPrinter);
+    connect(m_help, &QPushButton::clicked, this, &PrintDialog::showHelp);
     connect(m_previewButton, &QPushButton::clicked, this, [this] {
         if (onPreview) onPreview(current());
     });
@@ -316,6 +322,7 @@ void PrintDialog::fill() {
     m_header->setCurrentIndex(static_cast<int>(s.pageHeader));
     m_footer->setCurrentIndex(static_cast<int>(s.pageFooter));
     m_landscape->setChecked(s.landscape);
+    m_help->setVisible(s.options.help);
 
     QRadioButton* range = m_all;
     if (!settingsOnly && s.printRange == PrintRange::Selection && s.options.selection) range = m_selection;
@@ -478,6 +485,21 @@ void PrintDialog::setupPrinter() {
     QPageSetupDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         m_landscape->setChecked(printer.pageLayout().orientation() == QPageLayout::Landscape);
+}
+
+void PrintDialog::showHelp() {
+    msg::info(QStringLiteral(
+        "Printing\n\n"
+        "1. Print: what to print (all, a page range, or the selected text), odd or even pages only, "
+        "copies, landscape paper, and Print To File, which writes the laid-out pages as plain text "
+        "with a form feed at each page break. Without a printer choose \"Print to PDF\".\n"
+        "2. Margins: the distance from each paper edge in inches, centimeters or printer pixels; "
+        "Word Wrap breaks long lines at word boundaries.\n"
+        "3. Font: the printer font, or the document's own font.\n"
+        "4. Other: page numbers (\"%d\" stands for the number), a header and a footer with the date "
+        "and the title, and the date filter that formats the date.\n\n"
+        "Preview shows the pages as they will print. The settings are kept for the next time; the "
+        "page range and Word Wrap only while the same document stays active."));
 }
 
 void PrintDialog::press(bool print) {

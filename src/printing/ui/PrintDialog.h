@@ -57,6 +57,7 @@ private:
     void updatePreview();
     void setupPrinter();
     void press(bool print);
+    void showHelp();
 
     PrintSettings m_settings;
     DocumentPrinter& m_printer;
@@ -86,7 +87,7 @@ private:
     QPlainTextEdit* m_fontPreview;
     QComboBox *m_pageNumbers, *m_header, *m_footer;
     LineField *m_numberFormat, *m_title, *m_dateFilter;
-    QPushButton *m_print, *m_save, *m_cancel, *m_setup, *m_previewButton;
+    QPushButton *m_print, *m_save, *m_cancel, *m_setup, *m_previewButton, *m_help;
 };
 
 }  // namespace sj

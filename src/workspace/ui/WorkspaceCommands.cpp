@@ -23,8 +23,9 @@
 namespace sj {
 namespace {
 
-// Where each toolbar entry's command lives: menu and caption. A command this
-// program does not have is simply not found.
+// Where each toolbar entry's command lives: menu and caption, or, for a
+// command no menu offers, no menu and the action's object name. A command
+// this program does not have is simply not found.
 struct CommandPlace {
     const char* command;
     const char* menu;
@@ -40,7 +41,7 @@ constexpr CommandPlace kPlaces[] = {
     {"closeAll", "File", "Close All &Documents"},
     {"favorites", "Favorites", "Go to &Favorites..."},
     {"addFavorite", "Favorites", "&Add Favorite"},
-    {"print", "File", "Print &Now"},
+    {"print", nullptr, "printNow"},
     {"printDialog", "File", "&Print..."},
     {"cut", "Edit", "Cu&t"},
     {"copy", "Edit", "&Copy"},
@@ -192,6 +193,11 @@ QHash<QString, QAction*> WorkspaceCommands::findCommands() const {
     for (QAction* a : m_window->menuBar()->actions())
         if (a->menu()) menus.insert(plain(a->menu()->title()), a->menu());
     for (const CommandPlace& place : kPlaces) {
+        if (!place.menu) {
+            if (auto* a = m_window->findChild<QAction*>(QString::fromLatin1(place.caption)))
+                found.insert(QString::fromLatin1(place.command), a);
+            continue;
+        }
         const QMenu* menu = menus.value(QString::fromLatin1(place.menu));
         if (!menu) continue;
         if (QAction* a = findInMenu(menu, plain(QString::fromLatin1(place.caption))))
