@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -71,6 +72,7 @@ PrintDialog::PrintDialog(const PrintSettings& settings, DocumentPrinter& printer
     new InputFieldGroup(this);
 
     m_pages = new QTabWidget(this);
+    m_pages->setUsesScrollButtons(false);
     m_pages->addTab(buildPrintPage(), QStringLiteral("&1. Print"));
     m_pages->addTab(buildMarginsPage(), QStringLiteral("&2. Margins"));
     m_pages->addTab(buildFontPage(), QStringLiteral("&3. Font"));
@@ -411,7 +413,14 @@ void PrintDialog::changeUnits(int index) {
 
 void PrintDialog::setFontName(const QString& name) {
     m_fontName = name.left(static_cast<int>(PrintSettings::kMaxFontName));
-    const int index = m_fontList->findText(m_fontName, Qt::MatchFixedString);
+    int index = m_fontList->findText(m_fontName, Qt::MatchFixedString);
+    if (index < 0 && !m_fontName.isEmpty()) {
+        // A font this system lacks (the stored default is one) prints in the
+        // family the font configuration puts in its place: show that one.
+        const QString standIn = QFontInfo(QFont(m_fontName)).family();
+        index = m_fontList->findText(standIn, Qt::MatchFixedString);
+        if (index >= 0) m_fontName = m_fontList->itemText(index);
+    }
     m_fontList->setCurrentIndex(index);
     updatePreview();
 }

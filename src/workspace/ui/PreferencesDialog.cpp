@@ -83,6 +83,8 @@ void PreferencesDialog::build() {
                                   : QStringLiteral("Preferences"));
     new InputFieldGroup(this);
     m_pages = new QTabWidget(this);
+    // Every page's tab stays in sight: the dialog grows to show them all.
+    m_pages->setUsesScrollButtons(false);
     if (m_documentMode) {
         m_pages->addTab(buildDocumentsPage(), QStringLiteral("Properties"));
     } else {

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -182,6 +184,25 @@ TEST_F(PrintDialogTest, ChoosingAFontKeepsAListedSizeOrEmptiesTheBox) {
     QTest::keyClick(fonts, Qt::Key_Down);
     EXPECT_EQ(size->currentText(), QStringLiteral("14"));
     EXPECT_EQ(size->count(), 17);
+}
+
+TEST_F(PrintDialogTest, AMissingFontShowsTheFamilyThatPrintsInItsPlace) {
+    settings.useDocFont = false;
+    settings.fontName = "No Such Family Here";
+    settings.fontSize = 10;
+    open();
+    showPage(2);
+    const QString standIn = QFontInfo(QFont(QStringLiteral("No Such Family Here"))).family();
+    ASSERT_FALSE(standIn.isEmpty());
+    EXPECT_EQ(child<QComboBox>("fontName")->currentText(), standIn);
+    EXPECT_EQ(child<QComboBox>("fontSize")->currentText(), QStringLiteral("10"));
+    // The sample shows, in black.
+    auto* sample = child<QPlainTextEdit>("fontPreview");
+    EXPECT_NE(sample->palette().color(QPalette::Text), sample->palette().color(QPalette::Base));
+    QTest::keyClick(child<QWidget>("print"), Qt::Key_Space);
+    PrintSettings back = settings;
+    dialog->readBack(back);
+    EXPECT_EQ(back.fontName, "No Such Family Here");  // untouched: nothing is rewritten
 }
 
 }  // namespace sj

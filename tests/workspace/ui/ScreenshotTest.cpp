@@ -1,5 +1,6 @@
-// Pictures of the main window with its toolbar and ruler and of every
-// preferences page, for the documentation. Taken only when SJ_SCREENSHOT_DIR
+// Pictures of the main window with its toolbar and ruler, of every
+// preferences page, of the print dialog's pages and of the toolbar's
+// properties, for the documentation. Taken only when SJ_SCREENSHOT_DIR
 // names the directory to write them to (scripts/screenshots does that on a
 // virtual screen at 96 dpi and at twice the scale).
 #include <gtest/gtest.h>
@@ -7,8 +8,12 @@
 #include <QDir>
 #include <QTabWidget>
 
+#include "printing/ui/DocumentPrinter.h"
+#include "printing/ui/PrintDialog.h"
 #include "workspace/Preferences.h"
 #include "workspace/ui/PreferencesDialog.h"
+#include "workspace/ui/ToolbarPanel.h"
+#include "workspace/ui/ToolbarPropertiesDialog.h"
 #include "workspace/ui/WorkspaceWindow.h"
 
 namespace sj {
@@ -45,6 +50,36 @@ TEST(Screenshots, MainWindowAndPreferencesPages) {
         QTest::qWait(100);
         ASSERT_TRUE(dialog.grab().save(screenshotPath(QString::fromLatin1(names[i]))));
     }
+}
+
+TEST(Screenshots, PrintDialogPagesAndToolbarProperties) {
+    if (qEnvironmentVariableIsEmpty("SJ_SCREENSHOT_DIR")) GTEST_SKIP() << "SJ_SCREENSHOT_DIR not set";
+    test::WorkspaceWindow w;
+    DocumentPrinter printer;
+    PrintSettings settings;
+    settings.title = "notes.txt";
+    settings.pageHeader = PageInfo::TitleDate;
+    settings.pageNumbers = PageNumberPosition::BottomCenter;
+    PrintDialog print(settings, printer, w.window.get());
+    print.show();
+    QTest::qWaitForWindowExposed(&print);
+    auto* pages = print.findChild<QTabWidget*>();
+    const char* names[] = {"print-1-print", "print-2-margins", "print-3-font", "print-4-other"};
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QTest::qWait(100);
+        ASSERT_TRUE(print.grab().save(screenshotPath(QString::fromLatin1(names[i]))));
+    }
+    print.close();
+
+    ToolbarPanel* bar = w.workspace->toolbar();
+    ToolbarPropertiesDialog properties(
+        bar->settings(), bar->captionFont(), [bar](const ToolbarEntry& e) { return bar->hasCommand(e); },
+        w.window.get());
+    properties.show();
+    QTest::qWaitForWindowExposed(&properties);
+    QTest::qWait(100);
+    ASSERT_TRUE(properties.grab().save(screenshotPath(QStringLiteral("toolbar-properties"))));
 }
 
 }  // namespace
