@@ -2,10 +2,12 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -33,6 +35,7 @@ QString q(const std::string& s) {
 // Progress is shown, and events served, a few times a second: often enough
 // for Cancel to answer at once, rarely enough not to slow the job down.
 constexpr int kProgressIntervalMs = 40;
+constexpr qreal kPdfBorder = 18;  // points: a quarter inch
 
 // The PDF writer compresses every page through buffers of several megabytes
 // that it frees again at once. The C library would give that memory back to
@@ -129,9 +132,17 @@ std::string DocumentPrinter::currentDateText(const std::string& filter) {
 void DocumentPrinter::prepare(const PrintSettings& s) {
     m_printer->setPageOrientation(s.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     // The margins of the settings count from the paper's edges; the
-    // printable area is as large as the device allows.
+    // printable area is as large as the device allows. A PDF has no border it
+    // cannot print on; it gets the quarter inch most printers keep, so that
+    // headers and footers sit as clear of the edge as they do on paper and a
+    // printout of the PDF loses none of them.
     QPageLayout layout = m_printer->pageLayout();
-    layout.setMargins(toPdf() ? QMarginsF() : layout.minimumMargins());
+    if (toPdf()) {
+        layout.setUnits(QPageLayout::Point);
+        layout.setMargins(QMarginsF(kPdfBorder, kPdfBorder, kPdfBorder, kPdfBorder));
+    } else {
+        layout.setMargins(layout.minimumMargins());
+    }
     m_printer->setPageLayout(layout);
     m_printer->setDocName(s.title.empty() ? QStringLiteral("Super Jotleaf") : q(s.title));
     m_printer->setCopyCount(1);
@@ -231,6 +242,9 @@ void DocumentPrinter::preview(const PrintSettings& s, const std::string& text, c
                               QWidget* parent) {
     prepare(s);
     QPrintPreviewDialog dialog(m_printer.get(), parent);
+    // Large enough to read a page at once.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 0.8);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* target) { render(*target, s, text, documentFont); });

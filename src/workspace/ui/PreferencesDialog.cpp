@@ -135,6 +135,9 @@ QWidget* PreferencesDialog::buildProgramPage() {
     for (int i = 0; i < left.size(); ++i) grid->addWidget(left[i], i, 0);
     for (int i = 0; i < right.size(); ++i) grid->addWidget(right[i], i, 1);
     grid->setRowStretch(static_cast<int>(left.size()), 1);
+    // The boxes keep their own width: a click beside a label does not tick it.
+    grid->setColumnStretch(2, 1);
+    grid->setHorizontalSpacing(24);
     // Loading the last files and loading the favourites exclude each other.
     connect(m_loadFiles, &QCheckBox::toggled, this, [this](bool on) {
         if (on) m_loadFavorites->setChecked(false);
