@@ -104,7 +104,7 @@ std::vector<ToolbarEntry> standardToolbarEntries() {
                "web-browser", true),
         button(430, "openLink", "Link", "Open Link", "Open link in web browser", "insert-link", false),
         button(440, "stripHtml", "Strip Tags", "Strip HTML",
-               "Remove HTML tags from selected text or current document", "edit-delete", true),
+               "Remove HTML tags from selected text or current document", "edit-clear", true),
         button(450, "charsToHtml", "To Html", "Characters to HTML",
                "Convert extended characters to the corresponding HTML syntax", "text-html", false),
         separator(460, 11, true),

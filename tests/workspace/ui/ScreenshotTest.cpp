@@ -82,5 +82,21 @@ TEST(Screenshots, PrintDialogPagesAndToolbarProperties) {
     ASSERT_TRUE(properties.grab().save(screenshotPath(QStringLiteral("toolbar-properties"))));
 }
 
+TEST(Screenshots, ToolbarWithCaptionsRegularButtonsAndWrapping) {
+    if (qEnvironmentVariableIsEmpty("SJ_SCREENSHOT_DIR")) GTEST_SKIP() << "SJ_SCREENSHOT_DIR not set";
+    test::WorkspaceWindow w;
+    ToolbarPanel* bar = w.workspace->toolbar();
+    ToolbarSettings s = bar->settings();
+    s.showCaptions = true;
+    s.flatButtons = false;
+    s.wrapButtons = true;
+    bar->setSettings(s);
+    w.window->resize(560, 300);
+    w.page()->loadText("A narrow window: the buttons wrap onto more rows.\r\n");
+    w.settle();
+    QTest::qWait(200);
+    ASSERT_TRUE(w.window->grab().save(screenshotPath(QStringLiteral("toolbar-captions-wrapped"))));
+}
+
 }  // namespace
 }  // namespace sj

@@ -46,8 +46,10 @@ TEST(Toolbar, ShowsTheStartingEntriesInOrderWithTheirTexts) {
     ToolbarPanel* bar = w.workspace->toolbar();
     int lastX = -1;
     for (const char* c :
-         {"new", "open", "save", "cut", "copy", "paste", "undo", "find", "replace", "wordWrap", "font",
-          "selector", "clipbook", "stripHtml", "documentProperties", "preferences", "exit"}) {
+         {"new",         "open",     "save",     "favorites",     "print",     "cut",
+          "copy",        "paste",    "undo",     "find",          "replace",   "wordWrap",
+          "font",        "selector", "clipbook", "viewInBrowser", "stripHtml", "documentProperties",
+          "preferences", "exit"}) {
         QToolButton* b = shownButton(w, c);
         ASSERT_TRUE(b) << c;
         EXPECT_GT(b->x(), lastX) << c;

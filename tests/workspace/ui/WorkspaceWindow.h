@@ -14,10 +14,12 @@
 #include "app/ui/HelpCommands.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/WindowCommands.h"
+#include "browser/ui/BrowserCommands.h"
 #include "browser/ui/MailCommands.h"
 #include "clipbook/ui/ClipbookCommands.h"
 #include "config/Options.h"
 #include "document/ui/DocumentPage.h"
+#include "favorites/ui/FavoriteCommands.h"
 #include "printing/ui/PrintCommands.h"
 #include "support/ScratchDir.h"
 #include "texttools/ui/CaseCommandGroup.h"
@@ -61,6 +63,8 @@ struct WorkspaceWindow {
         w.addCommandGroup(new StatCommandGroup(w));
         w.addCommandGroup(new PrintCommands(w));
         w.addCommandGroup(new MailCommands(w));
+        w.addCommandGroup(new BrowserCommands(w));
+        w.addCommandGroup(new FavoriteCommands(w, config.path()));
         w.addCommandGroup(new HelpCommands(w));
         workspace = new WorkspaceCommands(w);
         w.addCommandGroup(workspace);
