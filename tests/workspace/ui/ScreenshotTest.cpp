@@ -11,6 +11,7 @@
 #include "printing/ui/DocumentPrinter.h"
 #include "printing/ui/PrintDialog.h"
 #include "workspace/Preferences.h"
+#include "workspace/ui/DocumentPropertiesCommands.h"
 #include "workspace/ui/PreferencesDialog.h"
 #include "workspace/ui/ToolbarPanel.h"
 #include "workspace/ui/ToolbarPropertiesDialog.h"
@@ -72,14 +73,32 @@ TEST(Screenshots, PrintDialogPagesAndToolbarProperties) {
     }
     print.close();
 
-    ToolbarPanel* bar = w.workspace->toolbar();
-    ToolbarPropertiesDialog properties(
-        bar->settings(), bar->captionFont(), [bar](const ToolbarEntry& e) { return bar->hasCommand(e); },
-        w.window.get());
+    PrintSettings settingsOnly = settings;
+    settingsOnly.noPrinting = true;
+    settingsOnly.title.clear();
+    PrintDialog properties(settingsOnly, printer, w.window.get());
     properties.show();
     QTest::qWaitForWindowExposed(&properties);
     QTest::qWait(100);
-    ASSERT_TRUE(properties.grab().save(screenshotPath(QStringLiteral("toolbar-properties"))));
+    ASSERT_TRUE(properties.grab().save(screenshotPath(QStringLiteral("printing-properties"))));
+    properties.close();
+
+    PreferencesDialog document(DocumentPropertiesCommands::settingsOf(*w.page(), w.options),
+                               DocumentPropertiesCommands::windowDefaults(w.options), w.window.get());
+    document.QWidget::show();
+    QTest::qWaitForWindowExposed(&document);
+    QTest::qWait(100);
+    ASSERT_TRUE(document.grab().save(screenshotPath(QStringLiteral("document-properties"))));
+    document.close();
+
+    ToolbarPanel* bar = w.workspace->toolbar();
+    ToolbarPropertiesDialog toolbar(
+        bar->settings(), bar->captionFont(), [bar](const ToolbarEntry& e) { return bar->hasCommand(e); },
+        w.window.get());
+    toolbar.show();
+    QTest::qWaitForWindowExposed(&toolbar);
+    QTest::qWait(100);
+    ASSERT_TRUE(toolbar.grab().save(screenshotPath(QStringLiteral("toolbar-properties"))));
 }
 
 TEST(Screenshots, ToolbarWithCaptionsRegularButtonsAndWrapping) {
