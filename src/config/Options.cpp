@@ -163,7 +163,7 @@ void Options::read(const IniFile& ini) {
     hideStatusBar = ini.readBool(o, "HideStatusBar", hideStatusBar);
     stackDocumentTabs = ini.readBool(o, "StackDocumentTabs", stackDocumentTabs);
     rulerUnits = std::clamp(ini.readInteger(o, "RulerUnits", 0), 0, 2);
-    fileFormat = std::clamp(ini.readInteger(o, "FileFormat", 0), 0, 2);
+    fileFormat = std::clamp(ini.readInteger(o, "FileFormat", 1), 0, 2);
     defaultDirectory = ini.readString(o, "DefaultDirectory", defaultDirectory);
     defaultSaveDirectory = ini.readString(o, "DefaultSaveDirectory", defaultSaveDirectory);
     dateFilter = cutChars(ini.readString(o, "DateFilter", dateFilter), kMaxDateFilterChars);

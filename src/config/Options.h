@@ -90,9 +90,12 @@ struct Options {
     bool hideStatusBar = false;
     bool stackDocumentTabs = false;
     int rulerUnits = 0;
-    int fileFormat = 0;
+    int fileFormat = 1;                // new documents get LF breaks, as Linux tools expect
     std::string defaultDirectory;      // set to the current directory before reading
     std::string defaultSaveDirectory;  // likewise
+    // The directory the program started in; not stored. With directory tracking
+    // the open dialog of a page without a file starts here.
+    std::string startDirectory;
     std::string dateFilter;
     bool useRegSettings = true;
     std::string browserName;

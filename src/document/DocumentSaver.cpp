@@ -17,27 +17,6 @@ namespace sj {
 
 namespace {
 
-// Every line break (CR LF, lone CR, lone LF) becomes a single LF.
-std::string toUnixBreaks(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
-    const char* run = p;
-    while (p < end) {
-        if (*p != '\r') {
-            ++p;
-            continue;
-        }
-        out.append(run, p);
-        out.push_back('\n');
-        p += (p + 1 < end && p[1] == '\n') ? 2 : 1;
-        run = p;
-    }
-    out.append(run, p);
-    return out;
-}
-
 // True when every line break is CR LF and the text ends with one: what a
 // whole save in the editor's own form would write unchanged.
 bool writableAsIs(std::string_view text) {
@@ -94,7 +73,7 @@ std::optional<std::string> DocumentSaver::encode(std::string_view text, const Sa
     if (options.keepBreaks) {
         bytes = std::string(src);
     } else if (options.lineFormat == 1) {
-        bytes = toUnixBreaks(src);
+        bytes = LineBreakNormalizer::toUnix(src);
     } else if (options.whole && !src.empty() && !writableAsIs(src)) {
         // Every line of the text followed by CR LF: a final break is kept and
         // never doubled, a last line without one gains one.

@@ -180,4 +180,25 @@ std::string LineBreakNormalizer::normalize(std::string_view text) {
     return out;
 }
 
+// Every line break (CR LF, lone CR, lone LF) becomes a single LF.
+std::string LineBreakNormalizer::toUnix(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    const char* run = p;
+    while (p < end) {
+        if (*p != '\r') {
+            ++p;
+            continue;
+        }
+        out.append(run, p);
+        out.push_back('\n');
+        p += (p + 1 < end && p[1] == '\n') ? 2 : 1;
+        run = p;
+    }
+    out.append(run, p);
+    return out;
+}
+
 }  // namespace sj

@@ -24,6 +24,9 @@ public:
 
     // Whole-buffer convenience.
     static std::string normalize(std::string_view text);
+    // Every line break (CR LF, lone CR, lone LF) as a single LF: the form text
+    // takes when it leaves the program for other programs or a UNIX file.
+    static std::string toUnix(std::string_view text);
 
     // What the stream held so far.
     std::size_t crLfCount() const { return m_crLf; }

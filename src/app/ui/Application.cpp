@@ -9,8 +9,13 @@
 #include "app/ui/ApplicationSession.h"
 #include "app/ui/EditorApplication.h"
 #include "config/CommandLine.h"
+#include "config/Options.h"
 
 namespace sj {
+
+bool splashWanted(const Options& options, const CommandLine& startup) {
+    return !options.hideSplash && !startup.noSplash && startup.screenshotPath.empty();
+}
 
 int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& addGroups) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -30,7 +35,8 @@ int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>
 
     EditorApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("superjotleaf"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Super Jotleaf"));
+    // No display name: the platform would append it to every window title, and
+    // the captions already say what they belong to.
     ApplicationSession session(std::move(args), std::move(startup), addGroups);
     return session.run();
 }

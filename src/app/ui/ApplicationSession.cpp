@@ -1,4 +1,5 @@
 #include "app/ui/ApplicationSession.h"
+#include "app/ui/Application.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,10 +127,11 @@ bool ApplicationSession::handToRunningInstance() {
 void ApplicationSession::readOptions() {
     m_options.defaultDirectory = m_env.currentDirectory;
     m_options.defaultSaveDirectory = m_env.currentDirectory;
+    m_options.startDirectory = m_env.currentDirectory;
     m_steps = Options::prepare(m_ini);
-    if (!m_options.hideSplash && !m_startup.noSplash && m_startup.screenshotPath.empty())
-        m_splash = makeSplash();
+    // Read before the splash decision: HideSplash is one of the options.
     m_options.read(m_ini);
+    if (splashWanted(m_options, m_startup)) m_splash = makeSplash();
     if (m_furtherInstance) m_options.allowMultipleCopies = true;
     msg::setSoundsOn(true);
 }

@@ -99,6 +99,7 @@ DocumentPage* DocumentSet::createPage(const std::string& fileName) {
 
 void DocumentSet::attach(DocumentPage* page) {
     connect(page, &QsciScintilla::modificationChanged, this, [this, page](bool) { updateCaption(page); });
+    connect(page, &EditorView::readOnlyChanged, this, [this, page](bool) { updateCaption(page); });
     connect(page, &EditorView::edited, this, [this, page] {
         page->setPristine(false);
         emit pageEdited(page);
@@ -110,6 +111,7 @@ void DocumentSet::updateCaption(DocumentPage* page) {
     if (index < 0) return;
     QString caption = q(page->shortTitle());
     if (page->isModified()) caption += QStringLiteral(" *");
+    if (page->isReadOnly()) caption += QStringLiteral(" [read-only]");
     m_tabs.setCaption(index, caption);
     emit titlesChanged();
 }

@@ -9,6 +9,7 @@
 #include "app/ui/AppHost.h"
 #include "app/ui/DocumentSet.h"
 #include "config/Options.h"
+#include "document/LineBreakNormalizer.h"
 #include "document/ui/DocumentPage.h"
 #include "document/ui/EditorFont.h"
 #include "files/FileUtils.h"
@@ -19,6 +20,8 @@ EditCommands::EditCommands(AppHost& host) : CommandGroup(host) {
     auto page = [this] { return m_host.currentPage(); };
     m_undo = action(QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                     QStringLiteral("|Undo the last change"));
+    m_redo = action(QStringLiteral("Re&do"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                    QStringLiteral("|Make the last undone change again"));
     m_reload = action(QStringLiteral("&Reload"), {},
                       QStringLiteral("|Load the last saved copy of the document again"));
     m_cut = action(QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
@@ -38,6 +41,9 @@ EditCommands::EditCommands(AppHost& host) : CommandGroup(host) {
         action(QStringLiteral("Cop&y All"), {}, QStringLiteral("|Copy the whole text to the clipboard"));
     connect(m_undo, &QAction::triggered, this, [page] {
         if (page()) page()->undo();
+    });
+    connect(m_redo, &QAction::triggered, this, [page] {
+        if (page()) page()->redo();
     });
     connect(m_reload, &QAction::triggered, this, [this, page] {
         m_host.documents().reload(page(), true);
@@ -63,9 +69,10 @@ EditCommands::EditCommands(AppHost& host) : CommandGroup(host) {
         if (page()) page()->selectAll();
     });
     connect(m_copyAll, &QAction::triggered, this, [page] {
-        if (page())
-            QApplication::clipboard()->setText(
-                QString::fromUtf8(page()->textView().data(), page()->textLength()));
+        if (!page()) return;
+        const std::string text = LineBreakNormalizer::toUnix(page()->textView());
+        QApplication::clipboard()->setText(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     });
 
     m_wordWrap = action(QStringLiteral("&Word Wrap"), QKeySequence(Qt::CTRL | Qt::Key_W),
@@ -152,6 +159,7 @@ EditCommands::EditCommands(AppHost& host) : CommandGroup(host) {
 void EditCommands::addToMenus(MenuSet& menus) {
     QMenu* edit = menus.menu(QStringLiteral("Edit"));
     edit->addAction(m_undo);
+    edit->addAction(m_redo);
     edit->addAction(m_reload);
     edit->addSeparator();
     for (QAction* a : {m_cut, m_copy, m_paste, m_pasteNew, m_delete, m_clearAll}) edit->addAction(a);
@@ -177,7 +185,7 @@ void EditCommands::addToMenus(MenuSet& menus) {
     QAction* tabDelete = tab->addAction(QStringLiteral("&Delete..."));
     connect(tabDelete, &QAction::triggered, m_deleteFile, &QAction::trigger);
     QMenu* editor = menus.menu(QStringLiteral("Editor"));
-    for (QAction* a : {m_undo, m_cut, m_copy, m_paste, m_delete}) editor->addAction(a);
+    for (QAction* a : {m_undo, m_redo, m_cut, m_copy, m_paste, m_delete}) editor->addAction(a);
     editor->addSeparator();
     editor->addAction(m_selectAll);
 }
@@ -189,6 +197,7 @@ void EditCommands::updateEnabled() {
     const bool writable = has && !page->isReadOnly() && !docs.browseMode;
     const bool nonEmpty = has && page->textLength() > 0;
     m_undo->setEnabled(has && page->canUndoEdit());
+    m_redo->setEnabled(has && page->canRedoEdit());
     m_reload->setEnabled(has && page->hasFileName() && fileutils::fileExists(page->fileName()));
     m_cut->setEnabled(writable && page->hasSelection());
     m_copy->setEnabled(has && page->hasSelection());

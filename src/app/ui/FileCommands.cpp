@@ -54,6 +54,7 @@ void FileCommands::addToMenus(MenuSet& menus) {
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setStatusTip(QStringLiteral("Close the editor"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &FileCommands::exitProgram);
     QMenu* tab = menus.menu(QStringLiteral("Tab"));
     tab->addAction(m_open);
@@ -101,8 +102,10 @@ void FileCommands::openDocument() {
     Options& options = m_host.options();
     DocumentPage* page = docs.current();
     std::string start = options.defaultDirectory;
-    if (options.directoryTracking && page && page->hasFileName())
-        start = fileutils::directoryOf(page->fileName());
+    if (options.directoryTracking)
+        start =
+            page && page->hasFileName() ? fileutils::directoryOf(page->fileName()) : options.startDirectory;
+    if (start.empty()) start = options.defaultDirectory;
     FileDialogChoice choice;
     if (!askOpenFileNames(m_host.window(), options, start, docs.browseMode, choice)) return;
     for (const std::string& name : choice.fileNames) {

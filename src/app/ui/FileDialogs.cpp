@@ -50,8 +50,11 @@ QStringList dialogFilters(const std::string& filterList) {
         // The dialog reads its patterns from the parentheses; give it the real ones.
         const int paren = text.lastIndexOf(QLatin1Char('('));
         if (paren > 0) text = text.left(paren).trimmed();
-        out << text + QStringLiteral(" (") + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                   QLatin1Char(')');
+        // "*.*" means every file here, also those without a dot in the name.
+        QStringList masks = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& m : masks)
+            if (m.trimmed() == QLatin1String("*.*")) m = QStringLiteral("*");
+        out << text + QStringLiteral(" (") + masks.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     if (out.isEmpty()) out << QStringLiteral("All files (*)");
     return out;
@@ -111,6 +114,8 @@ bool askSaveFileName(QWidget* parent, Options& options, const std::string& sugge
     dialog.selectFile(q(start));
     if (execSuspended(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     takeSingleChoice(dialog, filters, ascii, choice);
+    if (const int chosen = chosenIndex(filters, dialog.selectedNameFilter()); chosen >= 0)
+        options.fileBoxFilterId = chosen + 1;
     return true;
 }
 

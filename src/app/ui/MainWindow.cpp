@@ -216,6 +216,11 @@ void MainWindow::onCurrentChanged(DocumentPage* page) {
         });
         m_pageConnections[2] =
             connect(page, &QsciScintilla::modificationChanged, this, [this] { refreshStatus(); });
+        m_pageConnections[3] = connect(page, &EditorView::readOnlyChanged, this, [this] { refreshStatus(); });
+        m_pageConnections[4] = connect(page, &EditorView::typedIntoReadOnly, this, [this] {
+            msg::beep();
+            showHint(QStringLiteral("The document is read-only: Document > Read-Only allows changes"));
+        });
         page->setContextMenu(m_menus.value(QStringLiteral("Editor")));
         // The page's state shows in the status bar when the mouse comes over it;
         // worked out only then, as it counts the whole text.
@@ -239,6 +244,7 @@ void MainWindow::updateCaption() {
     DocumentPage* page = currentPage();
     const QString title = page ? page->qTitle() : QString();
     QString caption = QStringLiteral("Super Jotleaf (") + title + QLatin1Char(')');
+    if (page && page->isReadOnly()) caption += QStringLiteral(" [read-only]");
     if (m_options.allowMultipleCopies) caption.prepend(QLatin1Char(' '));
     // The window title may not contain "[*]" placeholders unescaped.
     caption.replace(QStringLiteral("[*]"), QStringLiteral("[[*]]"));

@@ -87,7 +87,7 @@ private:
     QTimer m_hintTimer;
     bool m_shown = false;
     bool m_wasActive = true;
-    QMetaObject::Connection m_pageConnections[3];
+    QMetaObject::Connection m_pageConnections[5];
 };
 
 }  // namespace sj

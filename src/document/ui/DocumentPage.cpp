@@ -4,9 +4,13 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <optional>
+
 #include "document/DocumentLoader.h"
 #include "document/DocumentNames.h"
 #include "document/DocumentSaver.h"
+#include "document/EncodedSize.h"
 #include "document/LogStamp.h"
 #include "document/SaveChecks.h"
 #include "document/ui/EditorLoad.h"
@@ -125,6 +129,36 @@ void DocumentPage::toggleOem() {
     m_charsetKnown = true;
 }
 
+bool DocumentPage::rereadAsOem(bool on) {
+    if (on == oem()) return true;
+    const TextCharset current = m_charsetKnown || oem() ? m_charset : TextCharset::Utf8;
+    TextCharset charset = current;
+    std::size_t unmappable = 0;
+    const std::optional<std::string> text =
+        DocumentLoader::recode(textView(), current, on, charset, &unmappable);
+    if (!text) {
+        msg::error(q(DocumentLoader::recodeRefusedMessage(title(), current, textView(), unmappable)));
+        return false;
+    }
+    const Pos start = selStart(), length = selLength();
+    const bool wasModified = isModified();
+    const bool wasReadOnly = isReadOnly();
+    if (*text != textView()) {
+        setReadOnly(false);
+        replaceRange(0, textLength(), *text);
+        setReadOnly(wasReadOnly);
+        if (!wasModified) {
+            clearUndo();
+            setModifiedFlag(false);
+        }
+    }
+    m_charset = charset;
+    m_charsetKnown = true;
+    const Pos size = textLength();
+    setSel(std::min(start, size), std::min(length, size - std::min(start, size)));
+    return true;
+}
+
 void DocumentPage::clearPage() {
     m_fileName.clear();
     m_untitledNumber = 0;  // an emptied page draws a fresh untitled number
@@ -140,6 +174,7 @@ void DocumentPage::clearPage() {
     m_charsetKnown = false;
     m_charset = TextCharset::Utf8;
     m_bom = false;
+    m_lineFormatFromFile = false;
     setReadOnly(false);
     loadText({});
     m_pristine = true;
@@ -239,8 +274,15 @@ QString DocumentPage::stateHint() const {
     const Pos len = textLength();
     if (isModified() || len == 0)
         return word + QStringLiteral("   (Press mouse right button for shortcut menu)");
-    return word + QStringLiteral("  [") + QString::number(characterCount()) + QStringLiteral(" bytes, ") +
-           QString::number(displayLineCount()) + QStringLiteral(" lines]");
+    // The size of the file as written, not of the editor's CR LF buffer.
+    TextCounts counts;
+    counts.bytes = static_cast<std::uint64_t>(textLength());
+    counts.characters = characterCount();
+    // Every break in the buffer is CR LF; the last line has none.
+    counts.lineBreaks = static_cast<std::uint64_t>(std::max(0L, SendScintilla(SCI_GETLINECOUNT) - 1));
+    const TextCharset charset = m_charsetKnown || oem() ? m_charset : TextCharset::Utf8;
+    return word + QStringLiteral("  [") + QString::number(encodedSize(counts, charset, m_lineFormat, m_bom)) +
+           QStringLiteral(" bytes, ") + QString::number(displayLineCount()) + QStringLiteral(" lines]");
 }
 
 }  // namespace sj

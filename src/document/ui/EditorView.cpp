@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/LineBreakNormalizer.h"
 #include "document/ui/EditorAccessibility.h"
 #include "text/Utf8.h"
 
@@ -56,6 +57,7 @@ EditorView::EditorView(QWidget* parent) : QsciScintilla(parent) {
         applyLineStopsToShownLines();
         if (updated & SC_UPDATE_SELECTION) emit caretMoved();
     });
+    connect(this, &QsciScintilla::selectionChanged, this, &EditorView::publishPrimarySelection);
     setMarginWidth(0, 0);
     setMarginWidth(1, 0);
     setMarginWidth(2, 0);
@@ -303,10 +305,26 @@ void EditorView::undo() {
     emit caretMoved();
 }
 
+bool EditorView::canRedoEdit() const {
+    return !isReadOnly() && isRedoAvailable();
+}
+
+void EditorView::redo() {
+    if (!canRedoEdit()) return;
+    QsciScintilla::redo();
+    emit caretMoved();
+}
+
 void EditorView::clearUndo() {
     if (!isModified()) return;
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETSAVEPOINT);
+}
+
+void EditorView::setReadOnly(bool on) {
+    if (on == isReadOnly()) return;
+    QsciScintilla::setReadOnly(on);
+    emit readOnlyChanged(on);
 }
 
 void EditorView::setModifiedFlag(bool on) {
@@ -335,6 +353,30 @@ void EditorView::paste() {
     ensurePasteHeadroom(text.size());
     QsciScintilla::paste();
     emit caretMoved();
+}
+
+void EditorView::copy() {
+    if (!hasSelection()) return;
+    const std::string text = LineBreakNormalizer::toUnix(selectedBytes());
+    QApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void EditorView::cut() {
+    if (!canCut()) return;
+    copy();
+    replaceSelection({});
+}
+
+// The component offers the selection with the buffer's CR LF breaks; offer it
+// again, after it, in the form other programs read.
+void EditorView::publishPrimarySelection() {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (!clipboard->supportsSelection() || !hasSelection()) return;
+    const std::string selected = selectedBytes();
+    if (selected.find('\r') == std::string::npos) return;
+    const std::string text = LineBreakNormalizer::toUnix(selected);
+    clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                       QClipboard::Selection);
 }
 
 void EditorView::setWordWrap(bool on) {
@@ -481,6 +523,15 @@ void EditorView::setTextColours(const QColor& text, const QColor& page) {
 
 void EditorView::keyPressEvent(QKeyEvent* e) {
     const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    // The component's own copy and cut keys would hand over the buffer's CR LF.
+    if (e->matches(QKeySequence::Copy)) {
+        copy();
+        return;
+    }
+    if (e->matches(QKeySequence::Cut)) {
+        cut();
+        return;
+    }
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::ControlModifier) {
         insertPageBreak();
         return;
@@ -488,6 +539,13 @@ void EditorView::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
         m_insertPressed = true;
         if (m_internalOvr) return;  // toggled on release
+    }
+    if (isReadOnly() && !(mods & (Qt::ControlModifier | Qt::AltModifier)) &&
+        ((!e->text().isEmpty() && e->text().at(0).unicode() >= 32) || e->key() == Qt::Key_Return ||
+         e->key() == Qt::Key_Enter || e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete ||
+         e->key() == Qt::Key_Tab)) {
+        emit typedIntoReadOnly();
+        return;
     }
     if (e->key() == Qt::Key_Escape && m_undoOnEsc && isModified()) {
         undo();

@@ -68,11 +68,16 @@ public:
     // Undo and clipboard.
     bool canUndoEdit() const;
     void undo() override;
+    bool canRedoEdit() const;
+    void redo() override;
     void clearUndo();
     bool canCut() const { return !isReadOnly() && hasSelection(); }
     bool canCopy() const { return hasSelection(); }
     bool canPaste() const;
     void paste() override;
+    // Text leaves for other programs with LF breaks, as they expect on Linux.
+    void copy() override;
+    void cut() override;
 
     // Modes.
     void setWordWrap(bool on);
@@ -82,6 +87,7 @@ public:
     void setUndoOnEsc(bool on) { m_undoOnEsc = on; }
     void setInternalOvr(bool on) { m_internalOvr = on; }
     void setModifiedFlag(bool on);
+    void setReadOnly(bool on) override;
 
     // Tab stops in the list's unit (0 inches, 1 cm, 2 pixels), text form "0.5;1.25".
     // Regular lists are the uniform tab width; others are set on each line shown.
@@ -118,6 +124,9 @@ signals:
     void edited();
     void caretMoved();
     void overwriteChanged(bool overwrite);
+    void readOnlyChanged(bool readOnly);
+    // A key that would have changed the text met a read-only document.
+    void typedIntoReadOnly();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -133,6 +142,7 @@ private:
     double pixelsPerInch() const;
     void applyLineStopsToShownLines();
     void finishLoad(bool readOnly, std::optional<std::size_t> characters);
+    void publishPrimarySelection();
 
     QPointer<QMenu> m_contextMenu;
     bool m_undoOnEsc = false;

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Starts the editor on the display given and checks the title its main window
+# hands to the window manager: the caption alone, nothing appended.
+set -e
+program="$1"
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home" \
+    "$program" /NS --screenshot "$home/shot.png" &
+pid=$!
+found=""
+for i in $(seq 1 150); do
+    sleep 0.1
+    found=$(xwininfo -root -tree 2>/dev/null | grep -o '"[^"]*Super Jotleaf ([^"]*"' | head -n 1 || true)
+    [ -n "$found" ] && break
+done
+wait "$pid" || true
+echo "window title: $found"
+# A leading blank marks multiple instances; a read-only page adds its mark.
+echo "$found" | grep -Eq '^" ?Super Jotleaf \(.*\)( \[read-only\])?"$'
