@@ -87,7 +87,7 @@ protected:
         find = new FindCommands(*window);
         window->addCommandGroup(find);
         window->addCommandGroup(new DocumentSelectorCommands(*window));
-        clipbook = new ClipbookCommands(*window, window.get(), window.get());
+        clipbook = new ClipbookCommands(*window, window.get());
         window->addCommandGroup(clipbook);
         window->finishMenus();
         msg::setSoundsOn(false);

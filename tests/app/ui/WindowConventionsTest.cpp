@@ -46,6 +46,17 @@ void onFileDialog(std::function<void(QFileDialog&)> f) {
     });
 }
 
+// Counts the requests to close a window and keeps it open.
+struct CloseCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Close) return false;
+        ++count;
+        e->ignore();
+        return true;
+    }
+};
+
 class WindowConventionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,7 +65,7 @@ protected:
         window->addCommandGroup(new EditCommands(*window));
         window->finishMenus();
         docs().newPage();
-        docs().reusePristine = true;
+        docs().rules().setReuseEmptyPage(true);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -86,13 +97,10 @@ TEST_F(WindowConventionsTest, RedoOnCtrlShiftZAndExitOnCtrlQ) {
     QTest::keyClick(page(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(page()->textBytes(), "abc");
 
-    int closeRequests = 0;
-    window->onCloseRequest = [&] {
-        ++closeRequests;
-        return false;  // stays open for the rest of the test
-    };
+    CloseCounter closes;
+    window->installEventFilter(&closes);
     QTest::keyClick(page(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(closeRequests, 1);
+    EXPECT_EQ(closes.count, 1);
 }
 
 TEST_F(WindowConventionsTest, NewDocumentsAreWrittenWithLfAndLoadedFilesKeepTheirBreaks) {

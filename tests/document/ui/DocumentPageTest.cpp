@@ -367,22 +367,25 @@ TEST_F(FilePageTest, LogStampOnWritableLogFilesOnly) {
 
 // The hint's character count is kept between hints, so it must follow every
 // change that brings the page back to unmodified: a save, an undo, a new load.
-TEST_F(FilePageTest, HintCountsCharactersOfTheTextAsItIsNow) {
+TEST_F(FilePageTest, HintCountsTheFilesBytesAsTheTextIsNow) {
     const std::string name = dir.write("hint.txt", "caf\xC3\xA9\r\nx\r\n");
     DocumentPage page(env);
     ASSERT_TRUE(page.load(name));
-    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [9 bytes, 2 lines]"));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [10 bytes, 2 lines]"));
     page.setCaret(page.textLength());
     page.replaceSelection("\xE2\x82\xAC\xE2\x82\xAC");
     ASSERT_TRUE(page.save("", true));
-    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [11 bytes, 3 lines]"));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [16 bytes, 3 lines]"));
     page.replaceRange(0, 3, "");
     EXPECT_TRUE(page.stateHint().startsWith(QStringLiteral("Modified")));
     EXPECT_EQ(page.characterCount(), 8u);
     page.undo();
-    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [11 bytes, 3 lines]"));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [16 bytes, 3 lines]"));
     ASSERT_TRUE(page.load(dir.write("other.txt", "\xC3\xA9")));
-    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [1 bytes, 1 lines]"));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [2 bytes, 1 lines]"));
+    // A Windows-1252 file counts one byte a character.
+    ASSERT_TRUE(page.load(dir.write("ansi.txt", "caf\xE9\nx\n")));
+    EXPECT_EQ(page.stateHint(), QStringLiteral("Ready  [7 bytes, 2 lines]"));
 }
 
 TEST_F(FilePageTest, NewPagesAreUntitledUntilSaved) {
