@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -152,6 +153,17 @@ std::optional<std::string> DocumentLoader::recode(std::string_view text, TextCha
     if (!bytes) return std::nullopt;
     bool bom = false;
     return decode(std::move(*bytes), oem, charset, bom);
+}
+
+std::string DocumentLoader::recodeRefusedMessage(std::string_view name, TextCharset current,
+                                                 std::string_view text, std::size_t unmappable) {
+    std::size_t at = std::min(unmappable, text.size());
+    const char32_t ch = at < text.size() ? utf8::decode(text, at) : U'?';
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(ch));
+    return "\"" + std::string(name) + "\" holds characters that its " + std::string(charsetName(current)) +
+           " file could not have had (the first is " + code + " \"" + utf8::encode(ch) +
+           "\"), so it cannot be read in the other character set. The character set was not changed.";
 }
 
 std::size_t DocumentLoader::replaceBinaries(std::string& text) {

@@ -105,6 +105,9 @@ public:
     // has characters the file could not have had.
     static std::optional<std::string> recode(std::string_view text, TextCharset current, bool oem,
                                              TextCharset& charset, std::size_t* unmappable = nullptr);
+    // Why recode gave nothing: the character at offset unmappable of text.
+    static std::string recodeRefusedMessage(std::string_view name, TextCharset current, std::string_view text,
+                                            std::size_t unmappable);
 
     // Replaces every NUL and backspace of UTF-8 text by U+00B7; returns the count.
     // Only text files reach it, so in practice it replaces backspaces.

@@ -5,7 +5,7 @@ set -e
 program="$1"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home" \
+QT_QPA_PLATFORM=xcb HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home" \
     "$program" /NS --screenshot "$home/shot.png" &
 pid=$!
 found=""

@@ -14,6 +14,7 @@
 #include "document/ui/DocumentPage.h"
 #include "files/FileUtils.h"
 #include "text/TextCharset.h"
+#include "widgets/ui/MessageBoxes.h"
 
 namespace sj {
 
@@ -117,7 +118,7 @@ void RecoveryKeeper::endSession() {
 RecoveryKeeper::Choice RecoveryKeeper::ask(const RecoveryRecord& record, QWidget* parent) {
     const QString saved =
         QDateTime::fromSecsSinceEpoch(record.savedAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
+    QMessageBox box(QMessageBox::Question, msg::boxTitle(),
                     QStringLiteral("Recover unsaved changes of \"") + QString::fromStdString(record.title) +
                         QStringLiteral("\"?\nThey were kept at ") + saved +
                         QStringLiteral(" when the editor ended without closing the document."),

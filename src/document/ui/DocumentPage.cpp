@@ -174,7 +174,6 @@ void DocumentPage::clearPage() {
     m_charsetKnown = false;
     m_charset = TextCharset::Utf8;
     m_bom = false;
-    m_lineFormatFromFile = false;
     setReadOnly(false);
     loadText({});
     m_pristine = true;

@@ -52,6 +52,11 @@ public:
     QString qTitle() const { return QString::fromStdString(title()); }
     std::string makeTemporaryCopy(const std::string& extension);
     void toggleOem();
+    // Switches the DOS character set the way the file's bytes read: the text is
+    // read again from the bytes it stands for, keeping the selection (as far as
+    // it goes) and the modified state. False, after a message, when the text
+    // holds characters the file could not have had.
+    bool rereadAsOem(bool on);
 
     const std::string& fileName() const { return m_fileName; }
     void setFileName(const std::string& name) { m_fileName = name; }

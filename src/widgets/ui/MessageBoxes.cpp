@@ -23,13 +23,17 @@ QString shown(QString text) {
 QMessageBox::StandardButton run(QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
     if (g_before) g_before();
-    QMessageBox box(icon, QStringLiteral("Super Jotleaf"), shown(text), buttons, g_owner);
+    QMessageBox box(icon, boxTitle(), shown(text), buttons, g_owner);
     const auto result = static_cast<QMessageBox::StandardButton>(box.exec());
     if (g_after) g_after();
     return result;
 }
 
 }  // namespace
+
+QString boxTitle() {
+    return QStringLiteral("Super Jotleaf");
+}
 
 void setOwner(QWidget* owner) {
     g_owner = owner;
@@ -96,8 +100,7 @@ Answer askChoice(const QString& text, const QString& yesText, const QString& noT
     if (withBeep) beep();
     if (g_responder) return g_responder(text, true);
     if (g_before) g_before();
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), shown(text),
-                    QMessageBox::NoButton, g_owner);
+    QMessageBox box(QMessageBox::Question, boxTitle(), shown(text), QMessageBox::NoButton, g_owner);
     QPushButton* yes = box.addButton(yesText, QMessageBox::AcceptRole);
     QPushButton* no = box.addButton(noText, QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);

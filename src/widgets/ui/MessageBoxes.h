@@ -9,6 +9,9 @@ namespace sj::msg {
 
 enum class Answer { Yes, No, Cancel };
 
+// The title of every box: the program's name.
+QString boxTitle();
+
 // The window the boxes are centred on, and whether sounds are on.
 void setOwner(QWidget* owner);
 void setSoundsOn(bool on);

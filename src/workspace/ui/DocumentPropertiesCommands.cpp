@@ -73,11 +73,9 @@ void DocumentPropertiesCommands::apply(DocumentPage& page, const DocumentSetting
     page.setTabSettings(s.tabSettings);
     page.setDefaultSettings(s.useDefaults);
     options.tabUnits = s.tabUnits;
-    if (dosChanged) {
-        page.toggleOem();
-        // The file is to be written in another character set: that is a change.
-        if (!page.isModified() && page.textLength() > 0) page.setModifiedFlag(true);
-    }
+    // The file's bytes are read in the other character set; a text with
+    // characters the file could not have had keeps its set, after a message.
+    if (dosChanged) page.rereadAsOem(s.dosCharacterSet);
 }
 
 void DocumentPropertiesCommands::showDocumentProperties() {
