@@ -4,17 +4,19 @@
 set -e
 program="$1"
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+pid=""
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$home"' EXIT
 QT_QPA_PLATFORM=xcb HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home" \
-    "$program" /NS --screenshot "$home/shot.png" &
+    "$program" /NS &
 pid=$!
 found=""
-for i in $(seq 1 150); do
+# A loaded machine may take long to show the window: look while it runs.
+for i in $(seq 1 600); do
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
     found=$(xwininfo -root -tree 2>/dev/null | grep -o '"[^"]*Super Jotleaf ([^"]*"' | head -n 1 || true)
     [ -n "$found" ] && break
 done
-wait "$pid" || true
 echo "window title: $found"
 # A leading blank marks multiple instances; a read-only page adds its mark.
 echo "$found" | grep -Eq '^" ?Super Jotleaf \(.*\)( \[read-only\])?"$'
