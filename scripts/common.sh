@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libicu-dev
           libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache clang
-          adwaita-icon-theme libqt6svg6 poppler-utils x11-utils)
+          adwaita-icon-theme libqt6svg6 poppler-utils x11-utils patch)
 
 install_missing() {
     local missing=()
