@@ -247,6 +247,9 @@ void EditorView::loadText(std::string_view text, std::optional<std::size_t> char
     const bool wasLocked = m_locked;
     m_locked = true;
     const bool ro = isReadOnly();
+    // The old text goes without being counted.
+    m_characterCount.reset();
+    m_countFollowsEdits = false;
     SendScintilla(SCI_SETREADONLY, 0);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
@@ -290,6 +293,7 @@ void EditorView::finishLoad(bool readOnly, std::optional<std::size_t> characters
     SendScintilla(SCI_SETSAVEPOINT);
     SendScintilla(SCI_SETREADONLY, readOnly ? 1 : 0);
     m_characterCount = characters;
+    m_countFollowsEdits = characters.has_value();
     m_textLimit = std::max<Pos>(m_textLimit, textLength() + kGrowth);
     SendScintilla(SCI_GOTOPOS, 0);
     m_editedPending = false;
@@ -600,9 +604,24 @@ void EditorView::contextMenuEvent(QContextMenuEvent* e) {
     e->accept();
 }
 
-void EditorView::onModified(int, int type, const char*, int, int, int, int, int, int, int) {
+void EditorView::onModified(int position, int type, const char* text, int length, int, int, int, int, int,
+                            int) {
     if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;
-    m_characterCount.reset();
+    // Counting what changes instead of the whole text: the hint of a big page
+    // saved or undone back costs nothing. A big change (a sort, Replace All)
+    // leaves the count to the next hint that needs it instead.
+    constexpr int kCountedChange = 1 << 20;
+    if (m_characterCount && m_countFollowsEdits && length <= kCountedChange &&
+        (text || (type & SC_MOD_BEFOREDELETE))) {
+        if (type & SC_MOD_BEFOREINSERT) {
+            *m_characterCount += utf8::countChars(std::string_view(text, static_cast<std::size_t>(length)));
+        } else {
+            const std::size_t gone = utf8::countChars(bytesAt(position, length));
+            *m_characterCount -= std::min(gone, *m_characterCount);
+        }
+    } else {
+        m_characterCount.reset();
+    }
     if (m_locked || m_suspended || m_editedPending) return;
     m_editedPending = true;
     QTimer::singleShot(0, this, &EditorView::flushEdited);

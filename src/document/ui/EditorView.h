@@ -51,7 +51,8 @@ public:
     Pos textLength() const;
     std::string_view textView() const;
     std::string textBytes() const { return std::string(textView()); }
-    // The characters of the whole text, counted once and kept until it changes.
+    // The characters of the whole text, counted once and kept until it changes
+    // (or, counted by the load, kept up to date).
     std::size_t characterCount() const;
     // The bytes of [start, start + length), clipped to the text, without
     // making the whole buffer contiguous.
@@ -155,6 +156,9 @@ private:
     TabStops m_tabs;
     std::vector<int> m_lineStops;  // pixel stops of an irregular list, else empty
     mutable std::optional<std::size_t> m_characterCount;
+    // The count came from a load, which counts only well-formed UTF-8: every
+    // edit then adds and takes whole characters, and the count follows them.
+    bool m_countFollowsEdits = false;
 };
 
 }  // namespace sj

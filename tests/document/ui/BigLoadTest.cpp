@@ -15,6 +15,7 @@
 #include "document/LineBreakNormalizer.h"
 #include "document/ui/DocumentPage.h"
 #include "support/ScratchDir.h"
+#include "text/Utf8.h"
 #include "widgets/ui/MessageBoxes.h"
 #include "widgets/ui/ProgressWindow.h"
 
@@ -110,9 +111,16 @@ TEST_F(BigLoadTest, TextBuiltApartKeepsThePagesSettingsAndTypesAsUtf8) {
     QTest::keyClick(&page, Qt::Key_Return);
     EXPECT_EQ(std::string(page.bytesAt(0, 4)), "\xC3\xBC\r\n");
     EXPECT_TRUE(page.isModified());
+    // The count follows the edits, a deletion of a two-byte character too.
+    EXPECT_EQ(page.characterCount(), utf8::countChars(page.textView()));
+    page.setSel(7, 2);
+    QTest::keyClick(&page, Qt::Key_Delete);
+    EXPECT_EQ(page.characterCount(), utf8::countChars(page.textView()));
+    page.undo();
     page.undo();
     page.undo();
     EXPECT_EQ(std::string(page.bytesAt(0, 6)), "caf\xC3\xA9\t");
+    EXPECT_EQ(page.characterCount(), bytes.size() - 1 + breaks);
     EXPECT_FALSE(page.isModified());
     EXPECT_FALSE(page.canUndoEdit());
 }
