@@ -344,8 +344,4 @@ std::string Options::configFilePath(const std::vector<std::string>& args, const 
     return fileutils::join(dataDir, std::string(kProgramName) + ".INI");
 }
 
-std::string Options::caption() const {
-    return allowMultipleCopies ? " Super Jotleaf" : "Super Jotleaf";
-}
-
 }  // namespace sj

@@ -159,9 +159,6 @@ struct Options {
     // directory is made absolute. Otherwise "superjotleaf.INI" in the data
     // directory.
     static std::string configFilePath(const std::vector<std::string>& args, const ConfigEnvironment& env);
-    // The caption of the main window, a leading blank telling a second run
-    // that several instances are allowed.
-    std::string caption() const;
 
     bool operator==(const Options&) const = default;
 };

@@ -24,12 +24,6 @@ private:
 
 }  // namespace
 
-LineAction lineActionForTag(int tag) {
-    if (tag == 20) return LineAction::Indent;
-    if (tag == 40) return LineAction::Unindent;
-    return LineAction::Sort;
-}
-
 LineWorkerResult runLineWorker(LineAction action, std::string_view text, const LineOptions& options) {
     LineWorkerResult r;
     if (text.empty()) return r;

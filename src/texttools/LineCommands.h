@@ -23,9 +23,6 @@ enum class LineAction {
     Unindent = 5
 };
 
-// Toolbar buttons reach the shared handler by tag: 20 indents, 40 unindents.
-LineAction lineActionForTag(int tag);
-
 // Sorting more lines than this many plus one asks first.
 constexpr std::size_t kLargeSortLineSpan = 32765;
 inline constexpr std::string_view kLargeSortQuestion =

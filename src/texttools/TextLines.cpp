@@ -76,43 +76,4 @@ std::size_t TextLines::lineAt(std::size_t pos) const {
     return static_cast<std::size_t>(it - m_starts.begin()) - 1;
 }
 
-StringLineEditor::StringLineEditor(std::string text, std::size_t wrapColumns)
-    : m_text(std::move(text)), m_wrap(wrapColumns) {
-    m_lines.reset(m_text, m_wrap);
-}
-
-StringLineEditor::StringLineEditor(const StringLineEditor& other)
-    : m_text(other.m_text),
-      m_wrap(other.m_wrap),
-      m_sel(other.m_sel),
-      m_readOnly(other.m_readOnly),
-      m_replaceCount(other.m_replaceCount) {
-    m_lines.reset(m_text, m_wrap);
-}
-
-StringLineEditor& StringLineEditor::operator=(const StringLineEditor& other) {
-    if (this != &other) {
-        m_text = other.m_text;
-        m_wrap = other.m_wrap;
-        m_sel = other.m_sel;
-        m_readOnly = other.m_readOnly;
-        m_replaceCount = other.m_replaceCount;
-        m_lines.reset(m_text, m_wrap);
-    }
-    return *this;
-}
-
-void StringLineEditor::setSelection(Selection sel) {
-    sel.start = std::min(sel.start, m_text.size());
-    sel.length = std::min(sel.length, m_text.size() - sel.start);
-    m_sel = sel;
-}
-
-void StringLineEditor::replaceSelection(std::string_view replacement) {
-    m_text.replace(m_sel.start, m_sel.length, replacement);
-    m_sel = {m_sel.start + replacement.size(), 0};
-    m_lines.reset(m_text, m_wrap);
-    ++m_replaceCount;
-}
-
 }  // namespace sj

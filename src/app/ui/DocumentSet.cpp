@@ -116,6 +116,10 @@ void DocumentSet::updateCaption(DocumentPage* page) {
     emit titlesChanged();
 }
 
+void DocumentSet::setStackedTabs(bool on) {
+    m_tabs.setStacked(on);
+}
+
 DocumentPage* DocumentSet::findByTitle(const std::string& title) const {
     for (int i = 0; i < count(); ++i)
         if (page(i)->title() == title) return page(i);

@@ -85,6 +85,7 @@ public:
     std::function<void(DocumentPage*, const std::string&, const std::string&)> pageRenamed;
 
     void updateCaption(DocumentPage* page);
+    void setStackedTabs(bool on);
     PageEnvironment environment();
 
 signals:

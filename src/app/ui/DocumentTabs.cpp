@@ -21,9 +21,7 @@ DocumentTabs::DocumentTabs(QWidget* parent) : QTabWidget(parent) {
         if (index >= 0) select(index);
         emit tabMenuRequested(tabBar()->mapToGlobal(p));
     });
-    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!m_moving) emit pageChanged(index);
-    });
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) { emit pageChanged(index); });
     connect(tabBar(), &QTabBar::tabMoved, this, [this](int, int) {});
 }
 
@@ -52,17 +50,6 @@ DocumentPage* DocumentTabs::page(int index) const {
 
 int DocumentTabs::indexOfPage(const DocumentPage* p) const {
     return indexOf(const_cast<DocumentPage*>(p));
-}
-
-int DocumentTabs::hitTest(const QPoint& point) const {
-    return tabBar()->tabAt(tabBar()->mapFrom(this, point));
-}
-
-void DocumentTabs::moveTab(int from, int to) {
-    if (from == to) return;
-    m_moving = true;
-    tabBar()->moveTab(from, to);
-    m_moving = false;
 }
 
 void DocumentTabs::setStacked(bool on) {

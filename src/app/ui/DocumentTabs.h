@@ -20,11 +20,9 @@ public:
     void setCaption(int index, const QString& text);
     DocumentPage* page(int index) const;
     int indexOfPage(const DocumentPage* page) const;
-    int hitTest(const QPoint& point) const;
     void setDestroyObjects(bool on) { m_destroyObjects = on; }
     bool destroyObjects() const { return m_destroyObjects; }
-    // Moves a tab to another position, keeping it selected, without a change event.
-    void moveTab(int from, int to);
+    // Several rows' worth of tabs shown at once instead of one scrolling row.
     void setStacked(bool on);
 
 signals:
@@ -33,7 +31,6 @@ signals:
 
 private:
     bool m_destroyObjects = true;
-    bool m_moving = false;
 };
 
 }  // namespace sj

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QFontDialog>
 #include <QMenu>
-#include <QTabWidget>
 
 #include "app/ui/AppHost.h"
 #include "app/ui/DocumentSet.h"
@@ -146,10 +145,7 @@ EditCommands::EditCommands(AppHost& host) : CommandGroup(host) {
     m_stayOnTop->setCheckable(true);
     connect(m_stack, &QAction::triggered, this, [this](bool on) {
         m_host.options().stackDocumentTabs = on;
-        if (auto* tabs = m_host.window()->findChild<QTabWidget*>()) {
-            tabs->setUsesScrollButtons(!on);
-            tabs->setElideMode(on ? Qt::ElideMiddle : Qt::ElideNone);
-        }
+        m_host.documents().setStackedTabs(on);
         if (m_host.currentPage()) m_host.currentPage()->setFocus();
     });
     connect(m_multiple, &QAction::triggered, this, [this](bool on) { m_host.setMultipleInstances(on); });
