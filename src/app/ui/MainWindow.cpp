@@ -39,7 +39,6 @@ MainWindow::MainWindow(Options& options, QWidget* parent)
     m_tabs = new DocumentTabs(this);
     setCentralWidget(m_tabs);
     m_documents = new DocumentSet(options, *m_tabs, this);
-    m_documents->setStackedTabs(options.stackDocumentTabs);
     for (const char* name : kMenuOrder) {
         QMenu* m = menuBar()->addMenu(QString::fromLatin1(name));
         m_menus.insert(QString::fromLatin1(name).remove(QLatin1Char('&')), m);

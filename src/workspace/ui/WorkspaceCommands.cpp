@@ -256,10 +256,10 @@ void WorkspaceCommands::applyViewOptions() {
     if (m_window) {
         m_window->menuBar()->setVisible(!o.hideMenu);
         m_window->statusBar()->setVisible(!o.hideStatusBar);
-        if (auto* tabs = m_window->findChild<DocumentTabs*>()) tabs->setStacked(o.stackDocumentTabs);
     }
-    m_holder->setVisible(!o.hideButtonBar);
     DocumentSet& docs = m_host.documents();
+    docs.setStackedTabs(o.stackDocumentTabs);
+    m_holder->setVisible(!o.hideButtonBar);
     for (int i = 0; i < docs.count(); ++i) DocumentRuler::reserveRoom(docs.page(i), !o.hideRuler);
     m_ruler->setVisible(!o.hideRuler && m_ruler->parentWidget());
     m_ruler->setPage(m_host.currentPage());
