@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libicu-dev
           libgtest-dev libbenchmark-dev xvfb xauth xdotool fonts-dejavu-core ccache clang
-          adwaita-icon-theme libqt6svg6 poppler-utils x11-utils patch)
+          adwaita-icon-theme libqt6svg6 poppler-utils x11-utils patch clang-format)
 
 install_missing() {
     local missing=()
@@ -17,6 +17,18 @@ install_missing() {
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
     fi
+}
+
+# Every C++ file of src/, tests/ and bench/ as clang-format would leave it;
+# names the ones that differ and fails.
+check_format() {
+    local files
+    if git -C "$ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        files=$(git -C "$ROOT" ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
+    else
+        files=$(cd "$ROOT" && find src tests bench -name '*.cpp' -o -name '*.h' | sort)
+    fi
+    (cd "$ROOT" && echo "$files" | xargs clang-format --dry-run -Werror)
 }
 
 build() {
