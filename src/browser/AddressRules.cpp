@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/AsciiCase.h"
+
 namespace sj::address {
 namespace {
-
-char upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
 
 // Bytes of multi-byte UTF-8 characters count as letters: the rules were made
 // for single-byte text, where accented letters are letters too.
@@ -50,7 +48,7 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view upperWord) 
     if (text.size() < upperWord.size()) return std::string_view::npos;
     for (std::size_t i = 0; i + upperWord.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < upperWord.size() && upper(text[i + k]) == upperWord[k]) ++k;
+        while (k < upperWord.size() && ascii::toUpper(text[i + k]) == upperWord[k]) ++k;
         if (k == upperWord.size()) return i;
     }
     return std::string_view::npos;
@@ -117,8 +115,7 @@ FormedAddress fromText(std::string_view input) {
 
     std::string s(text);
     if (const std::size_t scheme = s.find("://"); scheme != std::string::npos && scheme >= 2) {
-        std::transform(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(scheme), s.begin(),
-                       [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+        std::transform(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(scheme), s.begin(), ascii::toLower);
         // Whatever stands before the scheme's letters goes: "(http://..." is http://...
         std::size_t first = scheme;
         while (first > 0 && isLetter(s[first - 1])) --first;
@@ -146,8 +143,8 @@ FormedAddress fromText(std::string_view input) {
         return out;
     }
     const std::string ext = extensionOf(s);
-    if (!hrefMark && ext.size() >= 3 && upper(ext[0]) == 'H' && upper(ext[1]) == 'T' &&
-        upper(ext[2]) == 'M') {
+    if (!hrefMark && ext.size() >= 3 && ascii::toUpper(ext[0]) == 'H' && ascii::toUpper(ext[1]) == 'T' &&
+        ascii::toUpper(ext[2]) == 'M') {
         if (s.starts_with('/')) {
             out.address = fileUrl(s);
         } else {

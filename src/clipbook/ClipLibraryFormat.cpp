@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/AsciiCase.h"
+
 namespace sj {
 namespace {
 
@@ -35,9 +37,7 @@ int parseTabWidth(std::string_view s) {
 }
 
 void parseHeader(std::string_view rest, ClipLibraryData& data) {
-    std::string upper(rest);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    const std::string upper = ascii::upperCopy(rest);
     data.multiLine = upper.find("MULTILINE") != std::string::npos;
     data.sorted = upper.find("NOSORTING") == std::string::npos;
     data.tabWidth = 30;

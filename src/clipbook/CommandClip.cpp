@@ -1,20 +1,17 @@
 #include "clipbook/CommandClip.h"
 
 #include "clipbook/CommandLineSplitter.h"
+#include "text/AsciiCase.h"
 
 namespace sj {
 
 namespace {
 
-char asciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // word (upper case) stands at pos as clip code, compared without regard to case.
 bool keywordAt(const ExpansionText& t, std::size_t pos, std::string_view word) {
     if (t.size() - pos < word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i) {
-        if (!t.isCode(pos + i) || asciiUpper(t.at(pos + i)) != word[i]) return false;
+        if (!t.isCode(pos + i) || ascii::toUpper(t.at(pos + i)) != word[i]) return false;
     }
     return true;
 }

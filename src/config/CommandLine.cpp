@@ -4,26 +4,12 @@
 
 #include "files/FileNameHost.h"
 #include "files/FileUtils.h"
+#include "text/AsciiCase.h"
 #include "text/Utf8.h"
 
 namespace sj {
 
 namespace {
-
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i])) return false;
-    return true;
-}
-
-bool startsWithNoCase(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() && equalsNoCase(s.substr(0, prefix.size()), prefix);
-}
 
 bool isNumber(std::string_view s) {
     if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
@@ -35,7 +21,7 @@ bool isNumber(std::string_view s) {
 
 // The number part of a "/J" switch ("/J" + one character + number), or npos.
 std::size_t jumpNumberStart(std::string_view arg) {
-    if (arg.size() < 4 || arg[0] != '/' || upper(arg[1]) != 'J') return std::string_view::npos;
+    if (arg.size() < 4 || arg[0] != '/' || ascii::toUpper(arg[1]) != 'J') return std::string_view::npos;
     std::size_t pos = 2;
     utf8::decode(arg, pos);
     return isNumber(arg.substr(pos)) ? pos : std::string_view::npos;
@@ -60,8 +46,8 @@ int parseLine(std::string_view digits) {
 
 bool CommandLine::isSwitch(std::string_view arg) {
     for (std::string_view plain : {"/R", "/B", "/P", "//", "/NS"})
-        if (equalsNoCase(arg, plain)) return true;
-    return startsWithNoCase(arg, "/F=") || startsWithNoCase(arg, "/INI=") ||
+        if (ascii::equalsIgnoringCase(arg, plain)) return true;
+    return ascii::startsWithIgnoringCase(arg, "/F=") || ascii::startsWithIgnoringCase(arg, "/INI=") ||
            jumpNumberStart(arg) != std::string_view::npos;
 }
 
@@ -92,18 +78,18 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
             open.readOnly = readOnly || browse;
             open.print = print;
             cl.actions.push_back(std::move(open));
-        } else if (equalsNoCase(arg, "/NS")) {
+        } else if (ascii::equalsIgnoringCase(arg, "/NS")) {
             cl.noSplash = cl.noSplash || i == 0;
-        } else if (equalsNoCase(arg, "/R")) {
+        } else if (ascii::equalsIgnoringCase(arg, "/R")) {
             readOnly = true;
-        } else if (equalsNoCase(arg, "/B")) {
+        } else if (ascii::equalsIgnoringCase(arg, "/B")) {
             browse = true;
             cl.actions.push_back({CommandAction::Kind::BrowseMode, {}, true, false, 0});
-        } else if (equalsNoCase(arg, "/P")) {
+        } else if (ascii::equalsIgnoringCase(arg, "/P")) {
             print = true;
         } else if (arg == "//") {
             print = false;
-        } else if (startsWithNoCase(arg, "/F=")) {
+        } else if (ascii::startsWithIgnoringCase(arg, "/F=")) {
             const std::string list = fileutils::baseName(arg.substr(3));
             if (!list.empty())
                 cl.actions.push_back({CommandAction::Kind::UseFavorites, list, false, false, 0});

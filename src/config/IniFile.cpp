@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "files/FileUtils.h"
+#include "text/AsciiCase.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
@@ -31,17 +32,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
 }
 
 std::string oneLine(std::string_view s) {
@@ -219,7 +209,7 @@ bool IniFile::save(std::string* error) {
 std::size_t IniFile::lookupKey(std::string_view section, std::string_view key) const {
     auto lower = [](std::string_view s) {
         std::string out(s);
-        for (char& c : out) c = asciiLower(c);
+        for (char& c : out) c = ascii::toLower(c);
         return out;
     };
     if (!m_indexed) {
@@ -244,7 +234,7 @@ std::size_t IniFile::lookupKey(std::string_view section, std::string_view key) c
 
 std::size_t IniFile::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].kind == Kind::Section && sameName(m_lines[i].name, section)) return i;
+        if (m_lines[i].kind == Kind::Section && ascii::equalsIgnoringCase(m_lines[i].name, section)) return i;
     return npos;
 }
 
@@ -257,7 +247,7 @@ std::size_t IniFile::sectionEnd(std::size_t header) const {
 std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
     if (header == npos) return npos;
     for (std::size_t i = header + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section; ++i)
-        if (m_lines[i].kind == Kind::Key && sameName(m_lines[i].name, key)) return i;
+        if (m_lines[i].kind == Kind::Key && ascii::equalsIgnoringCase(m_lines[i].name, key)) return i;
     return npos;
 }
 
@@ -363,7 +353,7 @@ std::vector<std::string> IniFile::readSection(std::string_view section) const {
     for (std::size_t i = header + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section; ++i) {
         if (m_lines[i].kind != Kind::Key) continue;
         std::string folded = m_lines[i].name;
-        for (char& c : folded) c = asciiLower(c);
+        for (char& c : folded) c = ascii::toLower(c);
         if (seen.insert(std::move(folded)).second) keys.push_back(m_lines[i].name);
     }
     return keys;
@@ -374,7 +364,7 @@ std::vector<std::string> IniFile::sectionNames() const {
     for (const Line& line : m_lines) {
         if (line.kind != Kind::Section) continue;
         bool seen = false;
-        for (const auto& n : names) seen = seen || sameName(n, line.name);
+        for (const auto& n : names) seen = seen || ascii::equalsIgnoringCase(n, line.name);
         if (!seen) names.push_back(line.name);
     }
     return names;

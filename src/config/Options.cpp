@@ -5,6 +5,7 @@
 
 #include "config/IniFile.h"
 #include "files/FileUtils.h"
+#include "text/AsciiCase.h"
 #include "text/Utf8.h"
 
 namespace sj {
@@ -20,17 +21,6 @@ constexpr std::string_view kHistory = "History";
 constexpr std::string_view kAutoLoad = "AutoLoad";
 constexpr std::string_view kProgramName = "superjotleaf";
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool startsWithNoCase(std::string_view s, std::string_view prefix) {
-    if (s.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (upper(s[i]) != upper(prefix[i])) return false;
-    return true;
-}
-
 std::string cutChars(const std::string& s, std::size_t maxChars) {
     std::size_t pos = 0;
     for (std::size_t n = 0; n < maxChars && pos < s.size(); ++n) utf8::decode(s, pos);
@@ -39,7 +29,7 @@ std::string cutChars(const std::string& s, std::size_t maxChars) {
 
 // The index k of a key "<prefix>k" (k >= 1), or 0.
 int numberedKeyIndex(std::string_view key, std::string_view prefix) {
-    if (!startsWithNoCase(key, prefix) || key.size() == prefix.size()) return 0;
+    if (!ascii::startsWithIgnoringCase(key, prefix) || key.size() == prefix.size()) return 0;
     const auto n = IniFile::parseInteger(key.substr(prefix.size()));
     const bool digitsOnly = std::all_of(key.begin() + static_cast<std::ptrdiff_t>(prefix.size()), key.end(),
                                         [](char c) { return c >= '0' && c <= '9'; });
@@ -91,7 +81,7 @@ constexpr std::string_view kPlacementSuffixes[] = {"_Visible", "_Width",     "_H
 
 bool Options::NameLess::operator()(const std::string& a, const std::string& b) const {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return upper(x) < upper(y); });
+                                        [](char x, char y) { return ascii::toUpper(x) < ascii::toUpper(y); });
 }
 
 StartupSteps Options::prepare(IniFile& ini) {
@@ -114,7 +104,7 @@ StartupSteps Options::prepare(IniFile& ini) {
 std::string Options::normalizeFontStyle(std::string_view style) {
     std::string out;
     for (char letter : {'B', 'I', 'U', 'S'})
-        if (std::any_of(style.begin(), style.end(), [&](char c) { return upper(c) == letter; }))
+        if (std::any_of(style.begin(), style.end(), [&](char c) { return ascii::toUpper(c) == letter; }))
             out += letter;
     return out;
 }
@@ -208,7 +198,7 @@ void Options::read(const IniFile& ini) {
         for (std::string_view suffix : kPlacementSuffixes) {
             if (key.size() <= suffix.size()) continue;
             const std::string_view tail = std::string_view(key).substr(key.size() - suffix.size());
-            if (!startsWithNoCase(tail, suffix)) continue;
+            if (!ascii::startsWithIgnoringCase(tail, suffix)) continue;
             windows[key.substr(0, key.size() - suffix.size())] = true;
             break;
         }
@@ -334,7 +324,7 @@ std::string Options::dataDirectory(const ConfigEnvironment& env) {
 std::string Options::configFilePath(const std::vector<std::string>& args, const ConfigEnvironment& env) {
     const std::string dataDir = dataDirectory(env);
     for (const std::string& arg : args) {
-        if (!startsWithNoCase(arg, "/INI=")) continue;
+        if (!ascii::startsWithIgnoringCase(arg, "/INI=")) continue;
         const std::string name = arg.substr(5);
         if (name.empty() || name.back() == '/') break;  // no file name: the default serves
         const std::string file = fileutils::changeExtension(name, "INI");

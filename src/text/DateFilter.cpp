@@ -2,21 +2,13 @@
 
 #include <cstdio>
 
+#include "text/AsciiCase.h"
+
 namespace sj {
 namespace {
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool startsWithNoCase(std::string_view s, std::size_t pos, std::string_view word) {
-    if (s.size() - pos < word.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (upper(s[pos + i]) != upper(word[i])) return false;
-    return true;
 }
 
 void appendNumber(std::string& out, int value, int digits) {
@@ -90,17 +82,17 @@ void format(std::string& out, std::string_view p, const DateTimeParts& t, const 
             ++i;
             continue;
         }
-        char token = upper(c);
+        char token = ascii::toUpper(c);
         if (token == 'A') {
             // am/pm and a/p keep the letters as the filter writes them.
             const bool pm = t.hour >= 12;
-            if (startsWithNoCase(p, i, "am/pm")) {
+            if (ascii::startsWithIgnoringCase(p.substr(i), "am/pm")) {
                 out.append(p.substr(pm ? i + 3 : i, 2));
                 i += 5;
-            } else if (startsWithNoCase(p, i, "a/p")) {
+            } else if (ascii::startsWithIgnoringCase(p.substr(i), "a/p")) {
                 out.append(p.substr(pm ? i + 2 : i, 1));
                 i += 3;
-            } else if (startsWithNoCase(p, i, "ampm")) {
+            } else if (ascii::startsWithIgnoringCase(p.substr(i), "ampm")) {
                 out += pm ? n.pmDesignator : n.amDesignator;
                 i += 4;
             } else {
@@ -111,7 +103,7 @@ void format(std::string& out, std::string_view p, const DateTimeParts& t, const 
             continue;
         }
         std::size_t run = 1;
-        while (i + run < p.size() && upper(p[i + run]) == token) ++run;
+        while (i + run < p.size() && ascii::toUpper(p[i + run]) == token) ++run;
         const int count = static_cast<int>(run);
         // Only a number can follow an hour as minutes; a month name after it is still a month.
         if (token == 'M' && lastLetter == 'H' && count <= 2) token = 'N';

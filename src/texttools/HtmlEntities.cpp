@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "text/AsciiCase.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
@@ -25,21 +26,11 @@ constexpr std::array<const char*, 64> kLetterNames = {
 constexpr std::array<const char*, 12> kAccents = {"ACUTE", "GRAVE", "CIRC", "TILDE", "RING", "UML",
                                                   "ELIG",  "CEDIL", "TH",   "SLASH", "HORN", "ZLIG"};
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 bool isUpperLetter(char c) {
     return c >= 'A' && c <= 'Z';
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i])) return false;
-    return true;
 }
 
 std::optional<char32_t> decodeNumber(std::string_view digits) {
@@ -54,8 +45,8 @@ std::optional<char32_t> decodeNumber(std::string_view digits) {
         int d;
         if (c >= '0' && c <= '9')
             d = c - '0';
-        else if (base == 16 && upper(c) >= 'A' && upper(c) <= 'F')
-            d = upper(c) - 'A' + 10;
+        else if (base == 16 && ascii::toUpper(c) >= 'A' && ascii::toUpper(c) <= 'F')
+            d = ascii::toUpper(c) - 'A' + 10;
         else
             return std::nullopt;
         value = value * base + d;
@@ -77,16 +68,16 @@ std::optional<char32_t> decodeHtmlEntity(std::string_view name) {
     static constexpr Named kNamed[] = {{"REG", 0xAE}, {"COPY", 0xA9}, {"TRADE", 0x2122}, {"NBSP", ' '},
                                        {"LT", '<'},   {"GT", '>'},    {"AMP", '&'},      {"QUOT", '"'}};
     for (const auto& n : kNamed)
-        if (equalsNoCase(name, n.name)) return n.c;
+        if (ascii::equalsIgnoringCase(name, n.name)) return n.c;
 
     if (name.size() < 3 || !isLetter(name[0])) return std::nullopt;
     const std::string_view accent = name.substr(1);
     if (std::none_of(kAccents.begin(), kAccents.end(),
-                     [&](const char* a) { return equalsNoCase(accent, a); }))
+                     [&](const char* a) { return ascii::equalsIgnoringCase(accent, a); }))
         return std::nullopt;
     for (std::size_t i = 0; i < kLetterNames.size(); ++i) {
         const std::string_view letter = kLetterNames[i];
-        if (!letter.empty() && equalsNoCase(letter, name) &&
+        if (!letter.empty() && ascii::equalsIgnoringCase(letter, name) &&
             isUpperLetter(letter[0]) == isUpperLetter(name[0]))
             return static_cast<char32_t>(0xC0 + i);
     }

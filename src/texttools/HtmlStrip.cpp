@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "text/AsciiCase.h"
 #include "text/Utf8.h"
 #include "texttools/HtmlEntities.h"
 
@@ -10,10 +11,6 @@ namespace sj {
 namespace {
 
 constexpr std::size_t kMaxEntityName = 255;
-
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
 
 std::size_t countChars(std::string_view s) {
     std::size_t n = 0;
@@ -34,7 +31,7 @@ std::string readTagName(std::string_view t, std::size_t pos) {
         }
         if (c == ' ' || c == '!' || c == '=' || c == '>' || c == '\t' || c == '\r' || c == '\n') break;
         if (c == '/' && !name.empty()) break;
-        name.push_back(upper(c));
+        name.push_back(ascii::toUpper(c));
         if (name.size() > 64) break;  // no tag of interest is this long
     }
     return name;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QLocale>
 #include <QMenu>
 
 #include <new>
@@ -11,7 +10,6 @@
 #include "app/ui/DocumentSet.h"
 #include "config/Options.h"
 #include "document/ui/DocumentPage.h"
-#include "text/Collation.h"
 #include "texttools/LineMenus.h"
 #include "texttools/LineWorkers.h"
 #include "texttools/ui/LinePageEditor.h"
@@ -109,19 +107,13 @@ DocumentPage* LineCommandGroup::writablePage() {
     return page;
 }
 
-const LocaleCollator& LineCommandGroup::collator() {
-    if (!m_collator)
-        m_collator = std::make_unique<LocaleCollator>(QLocale::system().name().toStdString(), true);
-    return *m_collator;
-}
-
 void LineCommandGroup::ProcessLines(LineAction action) {
     DocumentPage* page = writablePage();
     if (!page) return;
     LinePageEditor editor(*page);
     LineOptions options;
     options.indentSize = clampIndentSize(m_host.options().indentSize);
-    options.collator = &collator();
+    options.collator = &m_collator.get();
     options.confirmLargeSort = [page] {
         if (!msg::askYesNo(QString::fromUtf8(kLargeSortQuestion.data(), kLargeSortQuestion.size()), false))
             return false;

@@ -5,10 +5,10 @@
 
 #include "app/ui/CommandGroup.h"
 #include "texttools/LineCommands.h"
+#include "texttools/ui/UserCollator.h"
 
 namespace sj {
 
-class LocaleCollator;
 class DocumentPage;
 
 class LineCommandGroup : public CommandGroup {
@@ -35,12 +35,11 @@ private:
     Items makeItems(bool mainMenu);
     void addItems(QMenu* menu, const Items& items);
     DocumentPage* writablePage();
-    const LocaleCollator& collator();
 
     Items m_main{};
     Items m_context{};
     QAction* m_deleteLine = nullptr;
-    std::unique_ptr<LocaleCollator> m_collator;
+    UserCollator m_collator;
 };
 
 }  // namespace sj

@@ -1,11 +1,9 @@
 #include "texttools/ui/StatCommandGroup.h"
 
-#include <QLocale>
 #include <QMenu>
 
 #include "app/ui/AppHost.h"
 #include "document/ui/DocumentPage.h"
-#include "text/Collation.h"
 #include "texttools/TextStatistics.h"
 #include "texttools/ui/StatisticsDialog.h"
 
@@ -30,12 +28,6 @@ void StatCommandGroup::addToMenus(MenuSet& menus) {
     if (QMenu* editor = menus.menu(QStringLiteral("Editor"))) editor->addAction(m_statistics2);
 }
 
-const LocaleCollator& StatCommandGroup::collator() {
-    if (!m_collator)
-        m_collator = std::make_unique<LocaleCollator>(QLocale::system().name().toStdString(), true);
-    return *m_collator;
-}
-
 std::unique_ptr<StatisticsDialog> StatCommandGroup::makeDialog() {
     DocumentPage* page = m_host.currentPage();
     std::string text;
@@ -50,7 +42,7 @@ std::unique_ptr<StatisticsDialog> StatCommandGroup::makeDialog() {
             page->setSel(static_cast<Pos>(r.range.start), static_cast<Pos>(r.range.length));
         text.assign(all.substr(r.range.start, r.range.length));
     }
-    return std::make_unique<StatisticsDialog>(std::move(text), scope, collator(), m_host.window());
+    return std::make_unique<StatisticsDialog>(std::move(text), scope, m_collator.get(), m_host.window());
 }
 
 void StatCommandGroup::showTextStatistics() {

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "app/ui/CommandGroup.h"
+#include "texttools/ui/UserCollator.h"
 
 namespace sj {
 
-class LocaleCollator;
 class StatisticsDialog;
 
 class StatCommandGroup : public CommandGroup {
@@ -22,9 +22,8 @@ public:
     std::unique_ptr<StatisticsDialog> makeDialog();
 
 private:
-    const LocaleCollator& collator();
     QAction *m_statistics, *m_statistics2;
-    std::unique_ptr<LocaleCollator> m_collator;
+    UserCollator m_collator;
 };
 
 }  // namespace sj
