@@ -5,18 +5,9 @@
 #include <string_view>
 
 #include "clipbook/ClipLibrary.h"
+#include "text/WordSpan.h"
 
 namespace sj {
-
-struct WordSpan {
-    std::size_t start = 0;
-    std::size_t end = 0;
-    friend bool operator==(const WordSpan&, const WordSpan&) = default;
-};
-
-// The selection widened to whole words, each end moving only within its own
-// line. text is the editor's UTF-8 with CR LF breaks; positions are byte offsets.
-WordSpan widenToWords(std::string_view text, WordSpan selection);
 
 // The item for a word: exact title, else title equal ignoring case, else the
 // first title (in list order) that begins with the word ignoring case; -1 when

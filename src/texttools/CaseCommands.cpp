@@ -3,28 +3,10 @@
 #include "text/CharClass.h"
 #include "text/Utf8.h"
 #include "text/WordDelimiters.h"
+#include "text/WordSpan.h"
 
 namespace sj {
 namespace {
-
-// Delimiters are all ASCII and every byte of a multi-byte character is a word character,
-// so word boundaries can be found byte by byte.
-bool delimiterByte(char c) {
-    return isWordDelimiter(static_cast<unsigned char>(c));
-}
-bool breakByte(char c) {
-    return c == '\r' || c == '\n';
-}
-
-std::size_t lineStartOf(std::string_view t, std::size_t pos) {
-    while (pos > 0 && !breakByte(t[pos - 1])) --pos;
-    return pos;
-}
-
-std::size_t lineEndOf(std::string_view t, std::size_t pos) {
-    while (pos < t.size() && !breakByte(t[pos])) ++pos;
-    return pos;
-}
 
 // Calls f(codePoint, rawBytes) per character; a malformed byte comes with valid = false and
 // must be copied as it is.
@@ -39,34 +21,6 @@ void forEachChar(std::string_view s, F&& f) {
 }
 
 }  // namespace
-
-TextRange widenToWords(std::string_view t, std::size_t start, std::size_t length) {
-    start = std::min(start, t.size());
-    std::size_t end = std::min(start + length, t.size());
-
-    if (start < t.size()) {
-        if (!delimiterByte(t[start])) {
-            while (start > 0 && !delimiterByte(t[start - 1])) --start;
-        } else {
-            const std::size_t lineEnd = lineEndOf(t, start);
-            while (start < lineEnd && delimiterByte(t[start])) ++start;
-        }
-    }
-
-    const std::size_t endLineStart = lineStartOf(t, end);
-    if (end == endLineStart) {
-        // At the start of a line: back before the line break that ends the previous line.
-        if (end > 0 && t[end - 1] == '\n') --end;
-        if (end > 0 && t[end - 1] == '\r') --end;
-    } else if (delimiterByte(t[end - 1])) {
-        while (end > endLineStart && delimiterByte(t[end - 1])) --end;
-    } else {
-        while (end < t.size() && !delimiterByte(t[end])) ++end;
-    }
-
-    if (end <= start) return {start, 0};
-    return {start, end - start};
-}
 
 std::string changeCase(std::string_view text, CaseChange mode) {
     std::string out;
@@ -119,14 +73,14 @@ std::optional<TextChange> ChangeSelCase(std::string_view text, std::size_t selSt
                                         CaseChange mode) {
     selStart = utf8::floorBoundary(text, std::min(selStart, text.size()));
     std::size_t selEnd = utf8::floorBoundary(text, std::min(selStart + selLength, text.size()));
-    TextRange range{selStart, selEnd - selStart};
-    if (mode == CaseChange::Capitalize) range = widenToWords(text, range.start, range.length);
-    if (range.length == 0) return std::nullopt;
+    WordSpan range{selStart, selEnd};
+    if (mode == CaseChange::Capitalize) range = widenToWords(text, range);
+    if (range.end <= range.start) return std::nullopt;
 
     TextChange change;
     change.start = range.start;
-    change.length = range.length;
-    change.replacement = changeCase(text.substr(range.start, range.length), mode);
+    change.length = range.end - range.start;
+    change.replacement = changeCase(text.substr(change.start, change.length), mode);
     change.selStart = range.start;
     change.selLength = change.replacement.size();
     return change;

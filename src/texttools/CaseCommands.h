@@ -11,15 +11,6 @@ namespace sj {
 
 enum class CaseChange { Upper, Lower, Invert, Capitalize };
 
-struct TextRange {
-    std::size_t start = 0;
-    std::size_t length = 0;
-};
-
-// Capitalize works on whole words: widens [start, start+length) to word boundaries, looking
-// only within the lines of its two ends. An end that falls before the start gives length 0.
-TextRange widenToWords(std::string_view text, std::size_t start, std::size_t length);
-
 // The converted copy of a piece of text; never adds or drops a character.
 std::string changeCase(std::string_view text, CaseChange mode);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/WordSpan.h"
 #include "texttools/CaseCommands.h"
 
 using namespace sj;
@@ -71,9 +72,9 @@ TEST(ChangeSelCase, SelectionIsReselectedWithNewLength) {
 TEST(WidenToWords, PartOfAWordWidensToTheWholeWord) {
     //                      0123456789012345
     const std::string text = "say helLO there";
-    const auto r = widenToWords(text, 6, 2);  // "lL"
+    const auto r = widenToWords(text, {6, 8});  // "lL"
     EXPECT_EQ(r.start, 4u);
-    EXPECT_EQ(r.length, 5u);
+    EXPECT_EQ(r.end, 9u);
     const auto c = ChangeSelCase(text, 6, 2, CaseChange::Capitalize);
     ASSERT_TRUE(c);
     EXPECT_EQ(applyChange(text, *c), "say Hello there");
@@ -84,31 +85,32 @@ TEST(WidenToWords, PartOfAWordWidensToTheWholeWord) {
 TEST(WidenToWords, DelimitersAtTheEdgesAreSkipped) {
     const std::string text = "a,  (word)  b";
     // Start on delimiters moves forward, end after delimiters moves back.
-    const auto r = widenToWords(text, 1, 10);
-    EXPECT_EQ(text.substr(r.start, r.length), "word");
+    const auto r = widenToWords(text, {1, 11});
+    EXPECT_EQ(text.substr(r.start, r.end - r.start), "word");
     // Only delimiters selected: end falls before start, nothing to do.
-    EXPECT_EQ(widenToWords(text, 1, 3).length, 0u);
+    const WordSpan none = widenToWords(text, {1, 4});
+    EXPECT_EQ(none.start, none.end);
     EXPECT_FALSE(ChangeSelCase(text, 1, 3, CaseChange::Capitalize));
 }
 
 TEST(WidenToWords, StaysWithinTheLinesOfTheEnds) {
     const std::string text = "first line\r\nsecond";
     // An end at the start of a line steps back before the break.
-    auto r = widenToWords(text, 6, 6);
-    EXPECT_EQ(text.substr(r.start, r.length), "line");
+    auto r = widenToWords(text, {6, 12});
+    EXPECT_EQ(text.substr(r.start, r.end - r.start), "line");
     // A start on the delimiters at a line's end moves at most to the line end.
-    r = widenToWords(text, 10, 5);
+    r = widenToWords(text, {10, 15});
     EXPECT_EQ(r.start, 10u);
-    EXPECT_EQ(text.substr(r.start, r.length), "\r\nsecond");
+    EXPECT_EQ(text.substr(r.start, r.end - r.start), "\r\nsecond");
     const auto c = ChangeSelCase(text, 10, 5, CaseChange::Capitalize);
     ASSERT_TRUE(c);
     EXPECT_EQ(applyChange(text, *c), "first line\r\nSecond");
     // Words made of multi-byte characters widen as a whole.
     const std::string greek = "x \xCE\xB1\xCE\xB2\xCE\xB3 y";
-    r = widenToWords(greek, 4, 2);
-    EXPECT_EQ(greek.substr(r.start, r.length), "\xCE\xB1\xCE\xB2\xCE\xB3");
+    r = widenToWords(greek, {4, 6});
+    EXPECT_EQ(greek.substr(r.start, r.end - r.start), "\xCE\xB1\xCE\xB2\xCE\xB3");
     // The word at the very end of the text (no final break).
-    r = widenToWords("ab cd", 4, 1);
+    r = widenToWords("ab cd", {4, 5});
     EXPECT_EQ(r.start, 3u);
-    EXPECT_EQ(r.length, 2u);
+    EXPECT_EQ(r.end, 5u);
 }
