@@ -6,6 +6,7 @@
 
 #include "clipbook/ClipTitleKey.h"
 #include "clipbook/LibraryNames.h"
+#include "text/AsciiCase.h"
 
 namespace sj {
 namespace fs = std::filesystem;
@@ -85,34 +86,32 @@ void ClipLibraryDirectory::updateList() {
     if (!m_hotTemplate.empty() && indexOf(m_hotTemplate) < 0) m_hotTemplate.clear();
 }
 
-namespace {
-
-bool sameDirIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
+bool ClipLibraryDirectory::isInDirectory(const std::string& file) const {
+    const std::string parent = fs::path(file).parent_path().string();
+    std::string_view dir = parent;
+    std::string_view own = m_templateDir;
+    if (dir.empty()) return true;
+    // "dir" and "dir/" are the same directory.
+    if (dir.size() > 1 && dir.back() == '/') dir.remove_suffix(1);
+    if (own.size() > 1 && own.back() == '/') own.remove_suffix(1);
+    return ascii::equalsIgnoringCase(dir, own);
 }
 
-}  // namespace
+bool ClipLibraryDirectory::isCurrentFile(const std::string& file) const {
+    return hasCurrent() && !file.empty() && isInDirectory(file) &&
+           fs::path(file).stem().string() == m_hotTemplate;
+}
 
 bool ClipLibraryDirectory::followRename(const std::string& oldFile, const std::string& newFile) {
-    namespace fs = std::filesystem;
     if (oldFile == newFile) return false;
-    const fs::path oldPath(oldFile), newPath(newFile);
-    const auto inLibraryDir = [this](const fs::path& p) {
-        const std::string dir = p.parent_path().string();
-        return dir.empty() || sameDirIgnoringCase(dir, m_templateDir) ||
-               sameDirIgnoringCase(dir + "/", m_templateDir) || sameDirIgnoringCase(dir, m_templateDir + "/");
-    };
-    const bool wasCurrent =
-        !m_hotTemplate.empty() && inLibraryDir(oldPath) && oldPath.stem().string() == m_hotTemplate;
+    const fs::path newPath(newFile);
+    const bool wasCurrent = isCurrentFile(oldFile);
     listDirectory();
     if (wasCurrent) {
         const std::string name = newPath.stem().string();
         // Moved out of the directory, the library has no listed name any more.
         m_hotTemplate =
-            inLibraryDir(newPath) && hasLibraryExtension(newPath.filename().string()) && indexOf(name) >= 0
+            isInDirectory(newFile) && hasLibraryExtension(newPath.filename().string()) && indexOf(name) >= 0
                 ? name
                 : std::string();
     } else if (!m_hotTemplate.empty() && indexOf(m_hotTemplate) < 0) {

@@ -24,6 +24,10 @@ public:
     int currentIndex() const;
 
     std::string fileOf(std::string_view name) const;
+    // A file (full name) in the library directory; a bare name counts as in it.
+    bool isInDirectory(const std::string& file) const;
+    // A file (full name) that is the current library's.
+    bool isCurrentFile(const std::string& file) const;
 
     // Sets the library directory and lists it; then chooses initialName when it is listed.
     void open(const std::string& templateDir, const std::string& initialName);

@@ -219,6 +219,20 @@ TEST_F(ClipbookTemplatesTest, RenamingAnotherLibraryOnlyListsAgain) {
     EXPECT_FALSE(chooser.followRename(dir.file("x.clb"), dir.file("x.clb")));
 }
 
+// Saving and renaming ask the same question: is this file the current library? A directory
+// given with a final slash, or a bare name, still counts; another directory or name does not.
+TEST_F(ClipbookTemplatesTest, TellsTheCurrentLibrarysFileFromOthers) {
+    EXPECT_FALSE(chooser.isCurrentFile(dir.file("Work.clb")));
+    chooser.open(dir.path() + "/", "Work");
+    EXPECT_TRUE(chooser.isCurrentFile(dir.file("Work.clb")));
+    EXPECT_TRUE(chooser.isCurrentFile("Work.clb"));
+    EXPECT_FALSE(chooser.isCurrentFile(dir.file("alpha.clb")));
+    EXPECT_FALSE(chooser.isCurrentFile(dir.path() + "/sub/Work.clb"));
+    EXPECT_FALSE(chooser.isCurrentFile(""));
+    EXPECT_TRUE(chooser.isInDirectory(dir.file("new.clb")));
+    EXPECT_FALSE(chooser.isInDirectory("/elsewhere/new.clb"));
+}
+
 TEST(LibraryNames, FiltersPathsAndDefaultTemplate) {
     EXPECT_FALSE(isLibraryNameChar('.'));
     EXPECT_FALSE(isLibraryNameChar('/'));

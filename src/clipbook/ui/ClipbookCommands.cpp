@@ -33,10 +33,6 @@ std::string configDirectory() {
     return Options::dataDirectory(env);
 }
 
-bool sameDirectory(const std::string& a, const std::string& b) {
-    return QString::compare(qs(a), qs(b), Qt::CaseInsensitive) == 0;
-}
-
 }  // namespace
 
 ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main)
@@ -371,21 +367,13 @@ std::string ClipbookCommands::askLibrarySaveName() {
 void ClipbookCommands::librarySaved(const std::string& oldName, const std::string& newName) {
     if (!m_panel) return;
     ClipLibraryDirectory& t = m_panel->templates();
-    auto isCurrent = [&](const std::string& file) {
-        if (file.empty() || !t.hasCurrent()) return false;
-        const std::string dir = fileutils::directoryOf(file);
-        return (dir.empty() || sameDirectory(dir, t.templateDir())) &&
-               fileutils::baseName(fileutils::fileNameOf(file)) == t.hotTemplate();
-    };
-    const bool wasCurrent = isCurrent(oldName);
+    const bool wasCurrent = t.isCurrentFile(oldName);
     if (oldName != newName) t.updateList();
     if (wasCurrent && oldName != newName) {
         // The library now lives under the new name; what the Clipbook held is replaced by the file.
         m_panel->list().setModified(false);
-        const std::string dir = fileutils::directoryOf(newName);
-        if (dir.empty() || sameDirectory(dir, t.templateDir()))
-            t.choose(fileutils::baseName(fileutils::fileNameOf(newName)));
-    } else if (isCurrent(newName)) {
+        if (t.isInDirectory(newName)) t.choose(fileutils::baseName(fileutils::fileNameOf(newName)));
+    } else if (t.isCurrentFile(newName)) {
         t.loadCurrent();
     }
     m_panel->refreshChooser();
