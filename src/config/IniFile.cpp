@@ -1,19 +1,13 @@
 #include "config/IniFile.h"
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <unordered_set>
 
-#include "files/FileUtils.h"
+#include "files/SafeFileWriter.h"
 #include "text/AsciiCase.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
@@ -39,18 +33,6 @@ std::string oneLine(std::string_view s) {
     for (char& c : out)
         if (c == '\r' || c == '\n') c = ' ';
     return out;
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace
@@ -167,40 +149,23 @@ std::string IniFile::encoded(bool* fellBackToUtf8) const {
 
 bool IniFile::save(std::string* error) {
     const std::string failure = "Unable to write to " + m_path;
-    auto fail = [&](const std::string& tmp) {
-        if (!tmp.empty()) ::unlink(tmp.c_str());
+    auto fail = [&] {
         if (error) *error = failure;
         return false;
     };
-    if (m_path.empty() || m_unreadable) return fail({});
+    if (m_path.empty() || m_unreadable) return fail();
 
     // Write through a link to its target so that the link survives.
     std::string target = m_path;
     std::error_code ec;
     if (std::filesystem::is_symlink(target, ec)) {
         const auto resolved = std::filesystem::weakly_canonical(target, ec);
-        if (ec) return fail({});
+        if (ec) return fail();
         target = resolved.string();
     }
 
     bool fellBack = false;
-    const std::string bytes = encoded(&fellBack);
-    const std::string dir = fileutils::directoryOf(target);
-    std::string tmp =
-        fileutils::join(dir.empty() ? "." : dir, "." + fileutils::fileNameOf(target) + ".XXXXXX");
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return fail({});
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written) return fail(tmp);
-    if (::rename(tmp.c_str(), target.c_str()) != 0) return fail(tmp);
-
-    const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    if (!SafeFileWriter::write(target, encoded(&fellBack)).ok) return fail();
     if (fellBack) m_charset = Charset::Utf8;
     m_existed = true;
     return true;

@@ -222,6 +222,8 @@ TEST(IniFileDisk, DirectoryInPlaceOfTheFileIsNeverReplaced) {
     EXPECT_EQ(slurp(dir / "cfg.INI" / "inside"), "keep");
 }
 
+// In a directory the user may not add to, a writable configuration is rewritten in place;
+// a read-only one is reported and kept as it was.
 TEST(IniFileDisk, FailedWriteReportsAndKeepsOldFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not apply to root";
     TempDir dir;
@@ -232,10 +234,14 @@ TEST(IniFileDisk, FailedWriteReportsAndKeepsOldFile) {
     ini.writeString("S", "k", "new");
     ::chmod(dir.path().c_str(), 0500);
     std::string error;
+    EXPECT_TRUE(ini.save(&error)) << error;
+    EXPECT_EQ(slurp(path), "[S]\nk=new\n");
+    ini.writeString("S", "k", "newer");
+    ::chmod(path.c_str(), 0400);
     EXPECT_FALSE(ini.save(&error));
     EXPECT_EQ(error, "Unable to write to " + path.string());
     ::chmod(dir.path().c_str(), 0700);
-    EXPECT_EQ(slurp(path), "[S]\nk=old\n");
+    EXPECT_EQ(slurp(path), "[S]\nk=new\n");
 }
 
 TEST(IniFileDisk, UnreadableFileIsNeverOverwritten) {
