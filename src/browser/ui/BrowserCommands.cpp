@@ -16,16 +16,9 @@
 #include "widgets/ui/ChoiceQueryDialog.h"
 #include "widgets/ui/InputQueryDialog.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
-
 BrowserCommands::BrowserCommands(AppHost& host) : CommandGroup(host), m_browser(host.options()) {
     m_view = action(QStringLiteral("&View In Browser"), QKeySequence(Qt::Key_F8),
                     QStringLiteral("|Show current document in a web browser"));

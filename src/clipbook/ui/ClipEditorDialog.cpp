@@ -1,47 +1,14 @@
 #include "clipbook/ui/ClipEditorDialog.h"
 #include "config/WindowKeys.h"
+#include "widgets/ui/InputFieldGroup.h"
 
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "widgets/ui/InputFieldGroup.h"
-
 namespace sj {
-
-namespace {
-
-// The form's editing menu for a field, with the item editor's "&Word Wrap" below it.
-QMenu* editingMenu(QWidget* field, const ClipContentEdit& content, bool wrapEnabled) {
-    InputFieldGroup* master = InputFieldGroup::of(field);
-    QMenu* menu = (master ? master->InputBoxMenu : FieldEditMenu()).build(field, field);
-    menu->addSeparator();
-    QAction* wrap = menu->addAction(QStringLiteral("&Word Wrap"));
-    wrap->setCheckable(true);
-    wrap->setChecked(content.lineWrapMode() != QPlainTextEdit::NoWrap);
-    wrap->setEnabled(wrapEnabled);
-    return menu;
-}
-
-}  // namespace
-
-void ClipContentEdit::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu* menu = editingMenu(this, *this, true);
-    QAction* wrap = menu->actions().constLast();
-    connect(wrap, &QAction::toggled, this, [this](bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); });
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(e->globalPos());
-}
-
-void ClipTitleEdit::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu* menu = editingMenu(this, m_content, false);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(e->globalPos());
-}
 
 ClipEditorDialog::ClipEditorDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -4,36 +4,13 @@
 
 #include <string>
 
-#include "widgets/ui/LineField.h"
+#include "clipbook/ui/ClipContentEdit.h"
+#include "clipbook/ui/ClipTitleEdit.h"
 #include "widgets/ui/PlacementWindow.h"
-#include "widgets/ui/TextField.h"
 
 class QPushButton;
 
 namespace sj {
-
-// The content field; its editing menu has the extra item "&Word Wrap".
-class ClipContentEdit : public TextField {
-    Q_OBJECT
-public:
-    using TextField::TextField;
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* e) override;
-};
-
-// The title field; its editing menu shows "&Word Wrap" disabled.
-class ClipTitleEdit : public LineField {
-    Q_OBJECT
-public:
-    ClipTitleEdit(const ClipContentEdit& content, QWidget* parent) : LineField(parent), m_content(content) {}
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* e) override;
-
-private:
-    const ClipContentEdit& m_content;
-};
 
 class ClipEditorDialog : public QDialog, public PlacementWindow {
     Q_OBJECT

@@ -12,10 +12,12 @@
 #include <QTimer>
 
 #include "app/ui/KeyRouter.h"
-#include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipbookPane.h"
+#include "clipbook/ui/DialogClipbookHost.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "document/ui/EditorView.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 

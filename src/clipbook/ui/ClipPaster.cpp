@@ -4,11 +4,13 @@
 #include "clipbook/CommandClipRunner.h"
 #include "clipbook/DateFilterFieldSource.h"
 #include "clipbook/ExpandWord.h"
-#include "clipbook/ui/ClipDialogs.h"
+#include "clipbook/ui/DialogClipbookHost.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "clipbook/ui/PageExpansionDocument.h"
 #include "document/ui/DocumentPage.h"
 #include "document/ui/LocaleDates.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 

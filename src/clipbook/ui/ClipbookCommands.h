@@ -9,10 +9,12 @@
 
 #include "app/ui/CommandGroup.h"
 #include "clipbook/ClipbookPlacement.h"
-#include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
 #include "clipbook/ui/ClipbookPane.h"
+#include "clipbook/ui/DialogClipbookHost.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "clipbook/ui/ProcessLauncher.h"
+#include "widgets/ui/QtStrings.h"
 
 class QMainWindow;
 

@@ -13,10 +13,12 @@
 #include "clipbook/ClipLibrary.h"
 #include "clipbook/ClipLibraryDirectory.h"
 #include "clipbook/ClipbookPlacement.h"
-#include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipListView.h"
 #include "clipbook/ui/ClipbookDock.h"
+#include "clipbook/ui/DialogClipbookHost.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "document/ui/DocumentPage.h"
+#include "widgets/ui/QtStrings.h"
 
 class QAction;
 class QComboBox;

@@ -2,13 +2,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QEvent>
 #include <QEventLoop>
 #include <QUrl>
 
 #include "clipbook/CommandClipRunner.h"
-#include "clipbook/ui/ClipDialogs.h"
+#include "clipbook/ui/DialogPromptHost.h"
+#include "clipbook/ui/InputBlocker.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 
@@ -20,41 +21,6 @@ QList<QEventLoop*>& waitLoops() {
 }
 
 }  // namespace
-
-InputBlocker::InputBlocker() {
-    qApp->installEventFilter(this);
-}
-
-InputBlocker::~InputBlocker() {
-    qApp->removeEventFilter(this);
-}
-
-bool InputBlocker::eventFilter(QObject*, QEvent* e) {
-    switch (e->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::ContextMenu:
-        case QEvent::Drop:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-        case QEvent::TabletMove:
-            return true;
-        default:
-            return false;
-    }
-}
 
 ProcessLauncher::~ProcessLauncher() {
     // Started programs outlive the editor; only forget them.

@@ -15,13 +15,10 @@
 #include "favorites/ui/FavoritesDialog.h"
 #include "files/FileUtils.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 std::string dataDirectory() {
     ConfigEnvironment env;

@@ -22,13 +22,10 @@
 #include "favorites/FavoriteEntry.h"
 #include "files/FileUtils.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 void setHint(QWidget* w, const QString& hint) {
     w->setToolTip(hint);

@@ -4,7 +4,7 @@
 #include "app/ui/CommandGroup.h"
 #include "texttools/FindEngine.h"
 #include "texttools/ReplaceEngine.h"
-#include "texttools/ui/FindPageDocument.h"
+#include "texttools/ui/FindPageSet.h"
 
 namespace sj {
 

@@ -1,13 +1,9 @@
 #pragma once
-// The find engine's view of a document page and of the set of open pages.
-#include <memory>
-#include <vector>
-
+// The find engine's view of a document page.
 #include "texttools/FindDocumentSet.h"
 
 namespace sj {
 
-class DocumentSet;
 class DocumentPage;
 
 class FindPageDocument : public FindDocument {
@@ -25,22 +21,6 @@ public:
 
 private:
     DocumentPage* m_page;
-};
-
-// The pages in tab order. Adapters are made on demand, so the set always
-// follows the tabs as they are now.
-class FindPageSet : public FindDocumentSet {
-public:
-    explicit FindPageSet(DocumentSet& docs) : m_docs(docs) {}
-
-    std::size_t count() const override;
-    std::size_t currentIndex() const override;
-    FindDocument& document(std::size_t index) override;
-    void activate(std::size_t index) override;
-
-private:
-    DocumentSet& m_docs;
-    std::vector<std::unique_ptr<FindPageDocument>> m_adapters;
 };
 
 }  // namespace sj

@@ -60,11 +60,11 @@ void SearchTokenCombo::keyPressEvent(QKeyEvent* e) {
 
 void SearchTokenCombo::contextMenuEvent(QContextMenuEvent* e) {
     InputFieldGroup* master = InputFieldGroup::of(this);
-    if (master && !master->UseContextMenu) {
+    if (master && !master->useContextMenu) {
         ComboField::contextMenuEvent(e);
         return;
     }
-    QMenu* menu = (master ? master->InputBoxMenu : FieldEditMenu()).build(this, this);
+    QMenu* menu = (master ? master->editMenu : FieldEditMenu()).build(this, this);
     // The menu's own Paste would put the raw text in.
     for (QAction* a : menu->actions()) {
         if (a->isSeparator() || a->data().toInt() != static_cast<int>(InputMenuItem::Paste)) continue;

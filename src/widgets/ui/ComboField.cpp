@@ -103,11 +103,11 @@ void ComboField::keyPressEvent(QKeyEvent* e) {
 
 void ComboField::contextMenuEvent(QContextMenuEvent* e) {
     InputFieldGroup* m = InputFieldGroup::of(this);
-    if (m && !m->UseContextMenu) {
+    if (m && !m->useContextMenu) {
         QComboBox::contextMenuEvent(e);
         return;
     }
-    (m ? m->InputBoxMenu : FieldEditMenu()).popup(this, e->globalPos());
+    (m ? m->editMenu : FieldEditMenu()).popup(this, e->globalPos());
 }
 
 }  // namespace sj

@@ -49,11 +49,11 @@ void LineField::keyPressEvent(QKeyEvent* e) {
 
 void LineField::contextMenuEvent(QContextMenuEvent* e) {
     InputFieldGroup* m = InputFieldGroup::of(this);
-    if (m && !m->UseContextMenu) {
+    if (m && !m->useContextMenu) {
         QLineEdit::contextMenuEvent(e);
         return;
     }
-    (m ? m->InputBoxMenu : FieldEditMenu()).popup(this, e->globalPos());
+    (m ? m->editMenu : FieldEditMenu()).popup(this, e->globalPos());
 }
 
 }  // namespace sj

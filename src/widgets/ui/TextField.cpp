@@ -55,7 +55,7 @@ void TextField::keyPressEvent(QKeyEvent* e) {
 
 void TextField::contextMenuEvent(QContextMenuEvent* e) {
     InputFieldGroup* m = InputFieldGroup::of(this);
-    if (m && !m->UseContextMenu) {
+    if (m && !m->useContextMenu) {
         QPlainTextEdit::contextMenuEvent(e);
         return;
     }
@@ -64,7 +64,7 @@ void TextField::contextMenuEvent(QContextMenuEvent* e) {
         QPlainTextEdit::contextMenuEvent(e);
         return;
     }
-    (m ? m->InputBoxMenu : FieldEditMenu()).popup(this, e->globalPos());
+    (m ? m->editMenu : FieldEditMenu()).popup(this, e->globalPos());
 }
 
 }  // namespace sj

@@ -10,13 +10,15 @@
 
 #include "clipbook/ClipTestDir.h"
 #include "clipbook/ExpandWord.h"
-#include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
+#include "clipbook/ui/DialogClipbookHost.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "clipbook/ui/ProcessLauncher.h"
 #include "document/ui/DocumentPage.h"
 #include "support/MessageRecorder.h"
 #include "widgets/ui/InputQueryDialog.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 namespace {

@@ -15,10 +15,11 @@
 #include <filesystem>
 
 #include "clipbook/ClipTestDir.h"
-#include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
 #include "clipbook/ui/ClipbookCommands.h"
 #include "clipbook/ui/ClipbookPane.h"
+#include "clipbook/ui/DialogClipbookHost.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "clipbook/ui/LibraryFileDialog.h"
 #include "clipbook/ui/ProcessLauncher.h"
 #include "document/ui/DocumentPage.h"
@@ -26,6 +27,7 @@
 #include "widgets/ui/LineField.h"
 #include "widgets/ui/ListField.h"
 #include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 namespace {

@@ -30,7 +30,7 @@ protected:
         QApplication::processEvents();
     }
     std::map<QString, bool> menuState(QWidget* field) {
-        std::unique_ptr<QMenu> menu(master->InputBoxMenu.build(field, nullptr));
+        std::unique_ptr<QMenu> menu(master->editMenu.build(field, nullptr));
         std::map<QString, bool> state;
         for (QAction* a : menu->actions())
             if (!a->isSeparator()) state[a->text()] = a->isEnabled();
@@ -156,16 +156,16 @@ TEST_F(InputControlsTest, EditingMenuOfAReadOnlyFieldOffersCopyAndSelectAll) {
 TEST_F(InputControlsTest, EditingMenuUndoAndClearAct) {
     edit->end(false);
     QTest::keyClicks(edit, QStringLiteral("123"));
-    std::unique_ptr<QMenu> menu(master->InputBoxMenu.build(edit, nullptr));
+    std::unique_ptr<QMenu> menu(master->editMenu.build(edit, nullptr));
     for (QAction* a : menu->actions())
         if (a->text() == QStringLiteral("&Undo")) a->trigger();
     EXPECT_EQ(edit->text(), QStringLiteral("abc"));
-    menu.reset(master->InputBoxMenu.build(edit, nullptr));
+    menu.reset(master->editMenu.build(edit, nullptr));
     for (QAction* a : menu->actions())
         if (a->text() == QStringLiteral("C&lear All")) a->trigger();
     EXPECT_EQ(edit->text(), QString());
-    master->InputBoxMenu.ShowInMenu = FieldEditMenu::smCopy | FieldEditMenu::smPaste;
-    menu.reset(master->InputBoxMenu.build(edit, nullptr));
+    master->editMenu.shownItems = FieldEditMenu::showCopy | FieldEditMenu::showPaste;
+    menu.reset(master->editMenu.build(edit, nullptr));
     EXPECT_EQ(menu->actions().size(), 2);
 }
 

@@ -76,7 +76,7 @@ TEST_F(MemoListboxTest, MemoOverwriteFollowsTheFormAndKeepsLineBreaks) {
 
 TEST_F(MemoListboxTest, MemoEditingMenuUndoGoesBackToTheEntryText) {
     QTest::keyClicks(memo, QStringLiteral("123"));
-    std::unique_ptr<QMenu> menu(master->InputBoxMenu.build(memo, nullptr));
+    std::unique_ptr<QMenu> menu(master->editMenu.build(memo, nullptr));
     for (QAction* a : menu->actions())
         if (a->text() == QStringLiteral("&Undo")) {
             EXPECT_TRUE(a->isEnabled());
@@ -84,7 +84,7 @@ TEST_F(MemoListboxTest, MemoEditingMenuUndoGoesBackToTheEntryText) {
         }
     EXPECT_EQ(memo->text(), QStringLiteral("abc\ndef"));
     memo->setReadOnly(true);
-    menu.reset(master->InputBoxMenu.build(memo, nullptr));
+    menu.reset(master->editMenu.build(memo, nullptr));
     for (QAction* a : menu->actions())
         if (a->text() == QStringLiteral("C&lear All") || a->text() == QStringLiteral("&Paste"))
             EXPECT_FALSE(a->isEnabled());

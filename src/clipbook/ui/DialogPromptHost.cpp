@@ -1,11 +1,10 @@
-#include "clipbook/ui/ClipDialogs.h"
+#include "clipbook/ui/DialogPromptHost.h"
 
 #include <QApplication>
 
-#include "clipbook/LibraryNames.h"
 #include "widgets/ui/ChoiceQueryDialog.h"
 #include "widgets/ui/InputQueryDialog.h"
-#include "widgets/ui/MessageBoxes.h"
+#include "widgets/ui/QtStrings.h"
 
 namespace sj {
 
@@ -49,27 +48,6 @@ std::optional<AskComboResult> DialogPromptHost::askCombo(const std::string& capt
             }
     }
     return out;
-}
-
-std::optional<std::string> DialogClipbookHost::askName(const NameDialog& dialog,
-                                                       const std::string& defaultText) {
-    InputQueryDialog::Request r;
-    r.caption = qs(std::string(dialog.caption));
-    r.label = qs(std::string(dialog.prompt));
-    r.clientWidth = dialog.clientWidth;
-    r.defaultText = qs(defaultText);
-    if (dialog.libraryName) r.acceptsChar = [](char32_t c) { return isLibraryNameChar(c); };
-    QString text = r.defaultText;
-    if (!InputQueryDialog::query(r, text, QApplication::activeWindow())) return std::nullopt;
-    return ss(text);
-}
-
-bool DialogClipbookHost::askYesNo(const std::string& question) {
-    return msg::askYesNo(qs(question));
-}
-
-void DialogClipbookHost::showError(const std::string& message) {
-    msg::error(qs(message));
 }
 
 }  // namespace sj
