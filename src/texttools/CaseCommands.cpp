@@ -69,8 +69,8 @@ std::string changeCase(std::string_view text, CaseChange mode) {
     return out;
 }
 
-std::optional<TextChange> ChangeSelCase(std::string_view text, std::size_t selStart, std::size_t selLength,
-                                        CaseChange mode) {
+std::optional<TextChange> changeSelectionCase(std::string_view text, std::size_t selStart,
+                                              std::size_t selLength, CaseChange mode) {
     selStart = utf8::floorBoundary(text, std::min(selStart, text.size()));
     std::size_t selEnd = utf8::floorBoundary(text, std::min(selStart + selLength, text.size()));
     WordSpan range{selStart, selEnd};

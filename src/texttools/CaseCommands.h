@@ -16,7 +16,7 @@ std::string changeCase(std::string_view text, CaseChange mode);
 
 // The whole command: nothing (nullopt) for an empty (widened) selection, otherwise the
 // replacement, selected again.
-std::optional<TextChange> ChangeSelCase(std::string_view text, std::size_t selStart, std::size_t selLength,
-                                        CaseChange mode);
+std::optional<TextChange> changeSelectionCase(std::string_view text, std::size_t selStart,
+                                              std::size_t selLength, CaseChange mode);
 
 }  // namespace sj

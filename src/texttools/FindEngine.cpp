@@ -66,7 +66,7 @@ DialogCommand FindEngine::startReplace(FindDocumentSet& docs, bool replaceDialog
     return cmd;
 }
 
-FindOutcome FindEngine::dlgFindFind(FindDocumentSet& docs) {
+FindOutcome FindEngine::findNext(FindDocumentSet& docs) {
     m_last = LastDialog::Find;
     markStart(docs);
     return search(docs);

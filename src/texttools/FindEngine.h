@@ -55,7 +55,7 @@ public:
     DialogCommand startReplace(FindDocumentSet& docs, bool replaceDialogOpen, bool overwriteMode);
 
     // Find Next of the find dialog.
-    FindOutcome dlgFindFind(FindDocumentSet& docs);
+    FindOutcome findNext(FindDocumentSet& docs);
     // F3.
     FindOutcome findAgain(FindDocumentSet& docs);
     // Shift+F3: turns the last dialog's direction round for good, then F3.

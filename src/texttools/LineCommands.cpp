@@ -57,7 +57,7 @@ LineWorkerResult runLineWorker(LineAction action, std::string_view text, const L
     return r;
 }
 
-LineOutcome ProcessLines(LineEditor& editor, LineAction action, const LineOptions& options) {
+LineOutcome applyLineAction(LineEditor& editor, LineAction action, const LineOptions& options) {
     const Selection sel = editor.selection();
     std::size_t first = 0;
     std::size_t last = 0;

@@ -51,7 +51,7 @@ LineWorkerResult runLineWorker(LineAction action, std::string_view text, const L
 
 // Sort, Adjust Line Breaks, Compress, Trim Blanks, Indent and Unindent. Without a selection
 // Sort, Adjust Line Breaks and Compress take the whole document.
-LineOutcome ProcessLines(LineEditor& editor, LineAction action, const LineOptions& options);
+LineOutcome applyLineAction(LineEditor& editor, LineAction action, const LineOptions& options);
 
 // Join Lines: the selected lines, or the caret's line and the next one.
 LineOutcome MakeParagraph(LineEditor& editor);

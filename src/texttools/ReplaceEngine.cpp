@@ -12,20 +12,20 @@ SearchOptions ReplaceEngine::effectiveOptions() const {
     return options;
 }
 
-FindOutcome ReplaceEngine::dlgReplaceFind(FindDocumentSet& docs, bool showNotFound) {
+FindOutcome ReplaceEngine::findNextToReplace(FindDocumentSet& docs, bool showNotFound) {
     m_engine.setLastDialog(LastDialog::Replace);
     m_engine.markStart(docs);
     return m_engine.search(docs, showNotFound);
 }
 
-bool ReplaceEngine::dlgReplaceReplaceCheck(FindDocumentSet& docs) const {
+bool ReplaceEngine::checkReplaceable(FindDocumentSet& docs) const {
     if (docs.count() == 0) return false;
     const ReplaceSettings& s = m_engine.replaceSettings();
     const FindMatcher matcher(s.searchText(), s.options);
     return matcher.matchesWhole(selectedText(docs.document(docs.currentIndex())));
 }
 
-ReplaceOutcome ReplaceEngine::dlgReplaceReplace(FindDocumentSet& docs) {
+ReplaceOutcome ReplaceEngine::replaceOnce(FindDocumentSet& docs) {
     ReplaceOutcome out;
     if (docs.count() == 0) return out;
     FindDocument& doc = docs.document(docs.currentIndex());
@@ -47,14 +47,13 @@ ReplaceOutcome ReplaceEngine::dlgReplaceReplace(FindDocumentSet& docs) {
 
 ReplaceStepOutcome ReplaceEngine::replaceAndFindNext(FindDocumentSet& docs) {
     ReplaceStepOutcome out;
-    out.replace = dlgReplaceReplace(docs);
+    out.replace = replaceOnce(docs);
     if (!out.replace.replaced) return out;
-    out.nextFound = dlgReplaceFind(docs, false).found;
+    out.nextFound = findNextToReplace(docs, false).found;
     return out;
 }
 
-ReplaceAllOutcome ReplaceEngine::dlgReplaceReplaceAll(FindDocumentSet& docs,
-                                                      const ReplaceProgress& progress) {
+ReplaceAllOutcome ReplaceEngine::replaceAll(FindDocumentSet& docs, const ReplaceProgress& progress) {
     ReplaceAllOutcome out;
     const ReplaceSettings& s = m_engine.replaceSettings();
     m_engine.setLastDialog(LastDialog::Replace);

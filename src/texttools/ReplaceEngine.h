@@ -39,16 +39,16 @@ public:
     explicit ReplaceEngine(FindEngine& engine) : m_engine(engine) {}
 
     // Find Next of the replace dialog; showNotFound false while Replace searches.
-    FindOutcome dlgReplaceFind(FindDocumentSet& docs, bool showNotFound = true);
+    FindOutcome findNextToReplace(FindDocumentSet& docs, bool showNotFound = true);
     // True when the selection is a match, so that Replace may act on it.
-    bool dlgReplaceReplaceCheck(FindDocumentSet& docs) const;
+    bool checkReplaceable(FindDocumentSet& docs) const;
     // Replaces the selection of the current document.
-    ReplaceOutcome dlgReplaceReplace(FindDocumentSet& docs);
+    ReplaceOutcome replaceOnce(FindDocumentSet& docs);
     // The Replace button as a whole.
     ReplaceStepOutcome replaceAndFindNext(FindDocumentSet& docs);
     // Replace All. Each document changes in one replacement of its text; a
     // document whose work is cancelled stays as it was and is not counted.
-    ReplaceAllOutcome dlgReplaceReplaceAll(FindDocumentSet& docs, const ReplaceProgress& progress = {});
+    ReplaceAllOutcome replaceAll(FindDocumentSet& docs, const ReplaceProgress& progress = {});
 
     static std::string nothingToReplaceMessage(const std::string& searchText,
                                                const std::string& replacement) {

@@ -16,13 +16,13 @@ namespace sj {
 enum class InputMenuItem : int {
     Undo = 0,
     Overwrite = 1,
-    Break1 = 2,
+    FirstSeparator = 2,
     Cut = 3,
     Copy = 4,
     Paste = 5,
     Delete = 6,
     Clear = 7,
-    Break2 = 8,
+    SecondSeparator = 8,
     SelectAll = 9,
 };
 

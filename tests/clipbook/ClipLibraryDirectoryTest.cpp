@@ -35,7 +35,7 @@ public:
     void showError(const std::string& m) override { errors.push_back(m); }
 };
 
-class ClipbookTemplatesTest : public ::testing::Test {
+class ClipLibraryDirectoryTest : public ::testing::Test {
 protected:
     ClipTestDir dir;
     ScriptedHost host;
@@ -50,7 +50,7 @@ protected:
     }
 };
 
-TEST_F(ClipbookTemplatesTest, ListsLibrariesIgnoringCaseAndChoosesTheInitialOne) {
+TEST_F(ClipLibraryDirectoryTest, ListsLibrariesIgnoringCaseAndChoosesTheInitialOne) {
     chooser.open(dir.path(), "Work");
     EXPECT_EQ(chooser.names(), (std::vector<std::string>{"alpha", "Work"}));
     EXPECT_EQ(chooser.hotTemplate(), "Work");
@@ -63,7 +63,7 @@ TEST_F(ClipbookTemplatesTest, ListsLibrariesIgnoringCaseAndChoosesTheInitialOne)
     EXPECT_FALSE(other.hasCurrent());
 }
 
-TEST_F(ClipbookTemplatesTest, SwitchingSavesWithoutQuestionAndUndoReloadsSavedState) {
+TEST_F(ClipLibraryDirectoryTest, SwitchingSavesWithoutQuestionAndUndoReloadsSavedState) {
     chooser.open(dir.path(), "Work");
     list.addItem("new", "text", nullptr);
     ASSERT_TRUE(chooser.choose("alpha"));
@@ -81,7 +81,7 @@ TEST_F(ClipbookTemplatesTest, SwitchingSavesWithoutQuestionAndUndoReloadsSavedSt
     EXPECT_FALSE(chooser.choose("notes"));
 }
 
-TEST_F(ClipbookTemplatesTest, FailedSaveKeepsTheOldLibraryCurrent) {
+TEST_F(ClipLibraryDirectoryTest, FailedSaveKeepsTheOldLibraryCurrent) {
     chooser.open(dir.path(), "Work");
     list.addItem("new", "text", nullptr);
     std::filesystem::remove(dir.file("Work.clb"));
@@ -93,7 +93,7 @@ TEST_F(ClipbookTemplatesTest, FailedSaveKeepsTheOldLibraryCurrent) {
     EXPECT_TRUE(host.errors[0].starts_with("Error: could not write \""));
 }
 
-TEST_F(ClipbookTemplatesTest, TypedNameAsksBeforeCreating) {
+TEST_F(ClipLibraryDirectoryTest, TypedNameAsksBeforeCreating) {
     chooser.open(dir.path(), "Work");
     host.yesNo = {false, true};
     EXPECT_FALSE(chooser.commitTypedName("Fresh"));
@@ -112,7 +112,7 @@ TEST_F(ClipbookTemplatesTest, TypedNameAsksBeforeCreating) {
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
-TEST_F(ClipbookTemplatesTest, SaveNowCommitsTypedTextFirst) {
+TEST_F(ClipLibraryDirectoryTest, SaveNowCommitsTypedTextFirst) {
     chooser.open(dir.path(), "Work");
     host.yesNo = {true};
     list.addItem("k", "kept", nullptr);
@@ -121,7 +121,7 @@ TEST_F(ClipbookTemplatesTest, SaveNowCommitsTypedTextFirst) {
     EXPECT_EQ(dir.read("Typed.clb"), "=MultiLine TabWidth=30\r\n\r\n");
 }
 
-TEST_F(ClipbookTemplatesTest, SaveWithoutCurrentLibraryAsksForName) {
+TEST_F(ClipLibraryDirectoryTest, SaveWithoutCurrentLibraryAsksForName) {
     chooser.open(dir.path(), "");
     list.addItem("x", "y", nullptr);
     host.names = {std::nullopt};
@@ -145,7 +145,7 @@ TEST_F(ClipbookTemplatesTest, SaveWithoutCurrentLibraryAsksForName) {
     EXPECT_EQ(chooser.names(), (std::vector<std::string>{"alpha", "v1-2", "Work"}));
 }
 
-TEST_F(ClipbookTemplatesTest, NewRenameDelete) {
+TEST_F(ClipLibraryDirectoryTest, NewRenameDelete) {
     chooser.open(dir.path(), "Work");
     host.names = {std::string("Later")};
     ASSERT_TRUE(chooser.newTemplate());
@@ -179,7 +179,7 @@ TEST_F(ClipbookTemplatesTest, NewRenameDelete) {
     EXPECT_FALSE(chooser.renameTemplate());
 }
 
-TEST_F(ClipbookTemplatesTest, UpdateListDropsAVanishedCurrentLibraryButKeepsItems) {
+TEST_F(ClipLibraryDirectoryTest, UpdateListDropsAVanishedCurrentLibraryButKeepsItems) {
     chooser.open(dir.path(), "Work");
     std::filesystem::remove(dir.file("Work.clb"));
     dir.write("Zed.clb", "z\r\n");
@@ -189,7 +189,7 @@ TEST_F(ClipbookTemplatesTest, UpdateListDropsAVanishedCurrentLibraryButKeepsItem
     EXPECT_EQ(list.count(), 1u);
 }
 
-TEST_F(ClipbookTemplatesTest, RenamedCurrentLibraryKeepsItsUnsavedItemsUnderTheNewName) {
+TEST_F(ClipLibraryDirectoryTest, RenamedCurrentLibraryKeepsItsUnsavedItemsUnderTheNewName) {
     chooser.open(dir.path(), "Work");
     list.addItem("extra", "not saved yet", [](const std::string&) { return std::nullopt; });
     ASSERT_TRUE(list.modified());
@@ -206,7 +206,7 @@ TEST_F(ClipbookTemplatesTest, RenamedCurrentLibraryKeepsItsUnsavedItemsUnderTheN
     EXPECT_FALSE(dir.exists("Work.clb"));
 }
 
-TEST_F(ClipbookTemplatesTest, RenamingAnotherLibraryOnlyListsAgain) {
+TEST_F(ClipLibraryDirectoryTest, RenamingAnotherLibraryOnlyListsAgain) {
     chooser.open(dir.path(), "Work");
     std::filesystem::rename(dir.file("alpha.clb"), dir.file("beta.clb"));
     EXPECT_TRUE(chooser.followRename(dir.file("alpha.clb"), dir.file("beta.clb")));
@@ -221,7 +221,7 @@ TEST_F(ClipbookTemplatesTest, RenamingAnotherLibraryOnlyListsAgain) {
 
 // Saving and renaming ask the same question: is this file the current library? A directory
 // given with a final slash, or a bare name, still counts; another directory or name does not.
-TEST_F(ClipbookTemplatesTest, TellsTheCurrentLibrarysFileFromOthers) {
+TEST_F(ClipLibraryDirectoryTest, TellsTheCurrentLibrarysFileFromOthers) {
     EXPECT_FALSE(chooser.isCurrentFile(dir.file("Work.clb")));
     chooser.open(dir.path() + "/", "Work");
     EXPECT_TRUE(chooser.isCurrentFile(dir.file("Work.clb")));

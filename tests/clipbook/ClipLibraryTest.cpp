@@ -127,7 +127,7 @@ TEST(ClipbookListEditor, ResultsOfTheItemEditor) {
     EXPECT_EQ(list.count(), 1u);
 }
 
-TEST(ClipbookListFile, MissingFileIsANewEmptyLibrary) {
+TEST(ClipLibraryFile, MissingFileIsANewEmptyLibrary) {
     ClipTestDir dir;
     ClipLibrary list;
     list.toggleSorted();
@@ -141,7 +141,7 @@ TEST(ClipbookListFile, MissingFileIsANewEmptyLibrary) {
     EXPECT_FALSE(dir.exists("none.clb"));
 }
 
-TEST(ClipbookListFile, SaveWritesInTheCharacterSetItWasReadIn) {
+TEST(ClipLibraryFile, SaveWritesInTheCharacterSetItWasReadIn) {
     ClipTestDir dir;
     dir.write("l.clb", "=MultiLine\r\n\r\ncaf\xE9\r\n");
     ClipLibrary list;
@@ -160,7 +160,7 @@ TEST(ClipbookListFile, SaveWritesInTheCharacterSetItWasReadIn) {
     EXPECT_EQ(again.items(), list.items());
 }
 
-TEST(ClipbookListFile, UnreadableFileIsNotOverwritten) {
+TEST(ClipLibraryFile, UnreadableFileIsNotOverwritten) {
     ClipTestDir dir;
     std::filesystem::create_directory(dir.file("odd.clb"));
     ClipLibrary list;
@@ -172,7 +172,7 @@ TEST(ClipbookListFile, UnreadableFileIsNotOverwritten) {
     EXPECT_TRUE(list.modified());
 }
 
-TEST(ClipbookListFile, FailedWriteKeepsOldFileAndModifiedFlag) {
+TEST(ClipLibraryFile, FailedWriteKeepsOldFileAndModifiedFlag) {
     ClipTestDir dir;
     ClipLibrary list;
     list.addItem("a", "b", nullptr);

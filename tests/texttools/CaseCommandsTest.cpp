@@ -14,7 +14,7 @@ std::string applyChange(std::string_view text, const TextChange& c) {
 }
 
 std::string selectAllAnd(std::string_view text, CaseChange mode) {
-    const auto c = ChangeSelCase(text, 0, text.size(), mode);
+    const auto c = changeSelectionCase(text, 0, text.size(), mode);
     return c ? applyChange(text, *c) : std::string(text);
 }
 
@@ -55,17 +55,17 @@ TEST(ChangeCase, CapitalizeWordRules) {
     EXPECT_EQ(changeCase("one\r\ntwo", CaseChange::Capitalize), "One\r\nTwo");
 }
 
-TEST(ChangeSelCase, SelectionIsReselectedWithNewLength) {
+TEST(changeSelectionCase, SelectionIsReselectedWithNewLength) {
     const std::string text = "x \xC3\xA9t\xC3\xA9 y";
-    const auto c = ChangeSelCase(text, 2, 5, CaseChange::Upper);
+    const auto c = changeSelectionCase(text, 2, 5, CaseChange::Upper);
     ASSERT_TRUE(c);
     EXPECT_EQ(c->start, 2u);
     EXPECT_EQ(c->length, 5u);
     EXPECT_EQ(c->replacement, "\xC3\x89T\xC3\x89");
     EXPECT_EQ(c->selStart, 2u);
     EXPECT_EQ(c->selLength, 5u);
-    EXPECT_FALSE(ChangeSelCase(text, 3, 0, CaseChange::Upper));
-    EXPECT_FALSE(ChangeSelCase("", 0, 0, CaseChange::Capitalize));
+    EXPECT_FALSE(changeSelectionCase(text, 3, 0, CaseChange::Upper));
+    EXPECT_FALSE(changeSelectionCase("", 0, 0, CaseChange::Capitalize));
     EXPECT_EQ(selectAllAnd("abc", CaseChange::Upper), "ABC");
 }
 
@@ -75,7 +75,7 @@ TEST(WidenToWords, PartOfAWordWidensToTheWholeWord) {
     const auto r = widenToWords(text, {6, 8});  // "lL"
     EXPECT_EQ(r.start, 4u);
     EXPECT_EQ(r.end, 9u);
-    const auto c = ChangeSelCase(text, 6, 2, CaseChange::Capitalize);
+    const auto c = changeSelectionCase(text, 6, 2, CaseChange::Capitalize);
     ASSERT_TRUE(c);
     EXPECT_EQ(applyChange(text, *c), "say Hello there");
     EXPECT_EQ(c->selStart, 4u);
@@ -90,7 +90,7 @@ TEST(WidenToWords, DelimitersAtTheEdgesAreSkipped) {
     // Only delimiters selected: end falls before start, nothing to do.
     const WordSpan none = widenToWords(text, {1, 4});
     EXPECT_EQ(none.start, none.end);
-    EXPECT_FALSE(ChangeSelCase(text, 1, 3, CaseChange::Capitalize));
+    EXPECT_FALSE(changeSelectionCase(text, 1, 3, CaseChange::Capitalize));
 }
 
 TEST(WidenToWords, StaysWithinTheLinesOfTheEnds) {
@@ -102,7 +102,7 @@ TEST(WidenToWords, StaysWithinTheLinesOfTheEnds) {
     r = widenToWords(text, {10, 15});
     EXPECT_EQ(r.start, 10u);
     EXPECT_EQ(text.substr(r.start, r.end - r.start), "\r\nsecond");
-    const auto c = ChangeSelCase(text, 10, 5, CaseChange::Capitalize);
+    const auto c = changeSelectionCase(text, 10, 5, CaseChange::Capitalize);
     ASSERT_TRUE(c);
     EXPECT_EQ(applyChange(text, *c), "first line\r\nSecond");
     // Words made of multi-byte characters widen as a whole.

@@ -29,7 +29,7 @@ TEST(FindEngine, CtrlFTwiceOnlyMovesTheFocusThenEnterFindsTheNext) {
     const DialogCommand second = e.startFind(docs, true, false);
     EXPECT_TRUE(second.focusFindNextOnly);
 
-    EXPECT_TRUE(e.dlgFindFind(docs).found);
+    EXPECT_TRUE(e.findNext(docs).found);
     EXPECT_EQ(d.selectionStart(), 8u);
 }
 
@@ -70,7 +70,7 @@ TEST(FindEngine, DownWithoutAllDocumentsDoesNotWrap) {
     FindEngine e;
     setFind(e, "cat");
     d.select(7, 0);
-    const FindOutcome r = e.dlgFindFind(docs);
+    const FindOutcome r = e.findNext(docs);
     EXPECT_FALSE(r.found);
     EXPECT_EQ(r.message, "\"cat\" not found!");
     EXPECT_EQ(d.selectionStart(), 7u);
@@ -105,7 +105,7 @@ TEST(FindEngine, UpFindsAMatchAtTheFirstCharacter) {
     FindEngine e;
     setFind(e, "cat", false);
     d.select(12, 0);
-    ASSERT_TRUE(e.dlgFindFind(docs).found);
+    ASSERT_TRUE(e.findNext(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
     EXPECT_EQ(d.selectionLength(), 3u);
     EXPECT_FALSE(e.findAgain(docs).found);
@@ -120,7 +120,7 @@ TEST(FindEngine, AllDocumentsVisitsTheNextTabsThenTheStartOfTheStartDocument) {
     FindEngine e;
     setFind(e, "cat", true, true);
     d1.select(10, 0);
-    ASSERT_TRUE(e.dlgFindFind(docs).found);
+    ASSERT_TRUE(e.findNext(docs).found);
     EXPECT_EQ(d1.selectionStart(), 11u);  // still in the current one
     ASSERT_TRUE(e.findAgain(docs).found);
     EXPECT_EQ(docs.currentIndex(), 2u);
@@ -145,7 +145,7 @@ TEST(FindEngine, AllDocumentsStopsInTheStartDocument) {
     d1.select(4, 3);
     // The only match is the selected one: wrapping does not find it again,
     // and the caret goes back to the start position.
-    const FindOutcome r = e.dlgFindFind(docs);
+    const FindOutcome r = e.findNext(docs);
     EXPECT_FALSE(r.found);
     EXPECT_EQ(r.message, "\"cat\" not found!");
     EXPECT_EQ(docs.currentIndex(), 1u);
@@ -159,7 +159,7 @@ TEST(FindEngine, WrapFindsAMatchEndingRightAtTheStartPosition) {
     FindEngine e;
     setFind(e, "cat", true, true);
     d.select(3, 0);
-    ASSERT_TRUE(e.dlgFindFind(docs).found);
+    ASSERT_TRUE(e.findNext(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
 }
 
@@ -171,7 +171,7 @@ TEST(FindEngine, UpwardWrapSearchesAfterTheStartSelection) {
     setFind(e, "cat", false, true);
     d0.select(0, 3);
     e.startFind(docs, false, false);
-    ASSERT_TRUE(e.dlgFindFind(docs).found);  // from the selection, upwards: wraps round
+    ASSERT_TRUE(e.findNext(docs).found);  // from the selection, upwards: wraps round
     EXPECT_EQ(docs.currentIndex(), 0u);
     EXPECT_EQ(d0.selectionStart(), 6u);
 }
@@ -195,7 +195,7 @@ TEST(FindEngine, NotFoundMessageShowsTheDecodedText) {
     docs.add("abc");
     FindEngine e;
     setFind(e, "x^Ty");
-    EXPECT_EQ(e.dlgFindFind(docs).message, "\"x\ty\" not found!");
+    EXPECT_EQ(e.findNext(docs).message, "\"x\ty\" not found!");
     EXPECT_EQ(e.search(docs, false).message, "");
 }
 
@@ -204,14 +204,14 @@ TEST(FindEngine, EmptyDocumentsAndEmptySearchText) {
     auto& d = docs.add("");
     FindEngine e;
     setFind(e, "");
-    EXPECT_FALSE(e.dlgFindFind(docs).found);
+    EXPECT_FALSE(e.findNext(docs).found);
     EXPECT_FALSE(FindEngine::findEnabled(docs));
     setFind(e, "a", true, true);
     docs.add("");
-    EXPECT_FALSE(e.dlgFindFind(docs).found);
+    EXPECT_FALSE(e.findNext(docs).found);
     EXPECT_EQ(d.selectionStart(), 0u);
     StringDocumentSet none;
-    EXPECT_FALSE(e.dlgFindFind(none).found);
+    EXPECT_FALSE(e.findNext(none).found);
     EXPECT_FALSE(FindEngine::findEnabled(none));
     EXPECT_FALSE(e.searchAgainEnabled(none));
 }

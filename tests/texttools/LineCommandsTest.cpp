@@ -92,40 +92,40 @@ TEST(LineRange, WrappedParagraphIsTakenWhole) {
     EXPECT_EQ(r.lastLine, 3u);
 }
 
-TEST(ProcessLines, SortWholeDocumentAndBlocks) {
+TEST(applyLineAction, SortWholeDocumentAndBlocks) {
     auto e = editorWith(crlf({"b", "a", "c"}));
-    EXPECT_EQ(ProcessLines(e, LineAction::Sort, options()), LineOutcome::Changed);
+    EXPECT_EQ(applyLineAction(e, LineAction::Sort, options()), LineOutcome::Changed);
     EXPECT_EQ(e.text(), crlf({"a", "b", "c"}, true));
     EXPECT_EQ(e.selectedText(), crlf({"a", "b", "c"}));
 
     // A block inside the document comes back with a break of its own.
     e = editorWith(crlf({"top", "zz", "yy", "end"}), {5, 5});
-    ProcessLines(e, LineAction::Sort, options());
+    applyLineAction(e, LineAction::Sort, options());
     EXPECT_EQ(e.text(), crlf({"top", "yy", "zz", "", "end"}));
     EXPECT_EQ(e.selectedText(), crlf({"yy", "zz"}));
 
     // A document that ends with a break gains no empty line.
     e = editorWith("b\r\na\r\n");
-    ProcessLines(e, LineAction::Sort, options());
+    applyLineAction(e, LineAction::Sort, options());
     EXPECT_EQ(e.text(), "a\r\nb\r\n");
 }
 
-TEST(ProcessLines, SortOfOneLineDoesNothing) {
+TEST(applyLineAction, SortOfOneLineDoesNothing) {
     for (auto [text, sel] : {std::pair<std::string, Selection>{"just one", {}},
                              {crlf({"abc", "def"}), {1, 1}},
                              {"one\r\n", {}}}) {
         auto e = editorWith(text, sel);
-        EXPECT_EQ(ProcessLines(e, LineAction::Sort, options()), LineOutcome::Unchanged);
+        EXPECT_EQ(applyLineAction(e, LineAction::Sort, options()), LineOutcome::Unchanged);
         EXPECT_EQ(e.text(), text);
         EXPECT_EQ(e.replaceCount(), 0);
     }
     auto empty = editorWith("");
     for (int a = 0; a <= 5; ++a)
-        EXPECT_EQ(ProcessLines(empty, static_cast<LineAction>(a), options()), LineOutcome::Unchanged);
+        EXPECT_EQ(applyLineAction(empty, static_cast<LineAction>(a), options()), LineOutcome::Unchanged);
     EXPECT_EQ(empty.text(), "");
 }
 
-TEST(ProcessLines, LargeSortAsksFirst) {
+TEST(applyLineAction, LargeSortAsksFirst) {
     std::vector<std::string> lines;
     for (int i = 32767; i > 0; --i) lines.push_back(std::to_string(i));
     const std::string text = crlf(lines);
@@ -136,7 +136,7 @@ TEST(ProcessLines, LargeSortAsksFirst) {
         return false;
     };
     auto e = editorWith(text);
-    EXPECT_EQ(ProcessLines(e, LineAction::Sort, o), LineOutcome::Declined);
+    EXPECT_EQ(applyLineAction(e, LineAction::Sort, o), LineOutcome::Declined);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(e.text(), text);
     EXPECT_EQ(e.selection(), (Selection{0, text.size()}));
@@ -144,53 +144,53 @@ TEST(ProcessLines, LargeSortAsksFirst) {
     // One line fewer sorts without asking.
     lines.pop_back();
     e = editorWith(crlf(lines));
-    EXPECT_EQ(ProcessLines(e, LineAction::Sort, o), LineOutcome::Changed);
+    EXPECT_EQ(applyLineAction(e, LineAction::Sort, o), LineOutcome::Changed);
     EXPECT_EQ(asked, 1);
     o.confirmLargeSort = [] { return true; };
     lines.push_back("0");
     e = editorWith(crlf(lines));
-    EXPECT_EQ(ProcessLines(e, LineAction::Sort, o), LineOutcome::Changed);
+    EXPECT_EQ(applyLineAction(e, LineAction::Sort, o), LineOutcome::Changed);
     EXPECT_EQ(e.text().substr(0, 12), "0\r\n10\r\n100\r\n");
 }
 
-TEST(ProcessLines, CompressReselectsTheShorterRange) {
+TEST(applyLineAction, CompressReselectsTheShorterRange) {
     auto e = editorWith(crlf({"A", "", "", "", "B", "after"}), {0, 10});
-    ProcessLines(e, LineAction::Compress, options());
+    applyLineAction(e, LineAction::Compress, options());
     EXPECT_EQ(e.text(), crlf({"A", "", "B", "after"}));
     EXPECT_EQ(e.selectedText(), crlf({"A", "", "B"}));
     // Without a selection the whole document, final break included.
     e = editorWith(crlf({"a", "", "b", ""}, true));
-    ProcessLines(e, LineAction::Compress, options());
+    applyLineAction(e, LineAction::Compress, options());
     EXPECT_EQ(e.text(), crlf({"a", "b"}, true));
     EXPECT_EQ(e.selectedText(), crlf({"a", "b"}));
 }
 
-TEST(ProcessLines, TrimIndentAndUnindentTakeTheCaretLine) {
+TEST(applyLineAction, TrimIndentAndUnindentTakeTheCaretLine) {
     auto e = editorWith(crlf({"x", " \t ", "y  "}), {4, 0});
-    ProcessLines(e, LineAction::TrimBlanks, options());
+    applyLineAction(e, LineAction::TrimBlanks, options());
     EXPECT_EQ(e.text(), crlf({"x", "", "y  "}));
     EXPECT_EQ(e.selection(), (Selection{3, 0}));
 
     e = editorWith(crlf({"a", "", "b"}), {0, 6});
-    ProcessLines(e, LineAction::Indent, options(4));
+    applyLineAction(e, LineAction::Indent, options(4));
     EXPECT_EQ(e.text(), crlf({"    a", "", "    b"}));
     EXPECT_EQ(e.selectedText(), crlf({"    a", "", "    b"}));
 
     // A range without characters stays as it is; an empty first line of a longer range does not.
     e = editorWith(crlf({"a", "", "b"}), {3, 0});
-    EXPECT_EQ(ProcessLines(e, LineAction::Indent, options(2)), LineOutcome::Unchanged);
+    EXPECT_EQ(applyLineAction(e, LineAction::Indent, options(2)), LineOutcome::Unchanged);
     EXPECT_EQ(e.text(), crlf({"a", "", "b"}));
     e = editorWith(crlf({"a", "", "b"}), {3, 3});
-    ProcessLines(e, LineAction::Indent, options(2));
+    applyLineAction(e, LineAction::Indent, options(2));
     EXPECT_EQ(e.text(), crlf({"a", "  ", "  b"}));
 
     e = editorWith("  a", {1, 0});
-    ProcessLines(e, LineAction::Unindent, options(4));
+    applyLineAction(e, LineAction::Unindent, options(4));
     EXPECT_EQ(e.text(), "  a");
 
     // Adjust Line Breaks keeps the line count, so the reselection covers the same lines.
     e = editorWith("a\nb\rc\r\nd", {0, 5});
-    ProcessLines(e, LineAction::AdjustLineBreaks, options());
+    applyLineAction(e, LineAction::AdjustLineBreaks, options());
     EXPECT_EQ(e.text(), crlf({"a", "b", "c", "d"}));
     EXPECT_EQ(e.selectedText(), crlf({"a", "b", "c"}));
 }
@@ -207,10 +207,10 @@ public:
 };
 }  // namespace
 
-TEST(ProcessLines, FailureStillReselectsAndEndsTheLongOperation) {
+TEST(applyLineAction, FailureStillReselectsAndEndsTheLongOperation) {
     FailingEditor e(crlf({"one  ", "two  ", "three"}));
     e.setSelection({2, 6});
-    EXPECT_THROW(ProcessLines(e, LineAction::TrimBlanks, options()), std::bad_alloc);
+    EXPECT_THROW(applyLineAction(e, LineAction::TrimBlanks, options()), std::bad_alloc);
     EXPECT_EQ(e.depth, 0);
     EXPECT_EQ(e.selectedText(), crlf({"one  ", "two  "}));
 }

@@ -37,7 +37,7 @@ TEST(ReplaceEngine, CtrlROnAWordEnablesReplaceAndReplaceSelectsTheNext) {
     EXPECT_TRUE(cmd.tokenFromSelection);
     EXPECT_TRUE(f.engine.replaceSettings().replaceEnabled);
     f.engine.replaceSettings().setReplaceToken("dog");
-    EXPECT_TRUE(f.replace.dlgReplaceReplaceCheck(f.docs));
+    EXPECT_TRUE(f.replace.checkReplaceable(f.docs));
     const ReplaceStepOutcome step = f.replace.replaceAndFindNext(f.docs);
     EXPECT_TRUE(step.replace.replaced);
     EXPECT_TRUE(step.nextFound);
@@ -55,10 +55,10 @@ TEST(ReplaceEngine, ReplaceUpKeepsTheCaretBeforeTheNewText) {
     auto& d = f.docs.add("ab ab");
     f.set("ab", "abab", false);
     d.select(3, 2);
-    f.replace.dlgReplaceReplace(f.docs);
+    f.replace.replaceOnce(f.docs);
     EXPECT_EQ(d.str(), "ab abab");
     EXPECT_EQ(d.selectionStart(), 3u);
-    ASSERT_TRUE(f.replace.dlgReplaceFind(f.docs, false).found);
+    ASSERT_TRUE(f.replace.findNextToReplace(f.docs, false).found);
     EXPECT_EQ(d.selectionStart(), 0u);
 }
 
@@ -67,12 +67,12 @@ TEST(ReplaceEngine, ReadOnlyDocumentRefusesReplace) {
     auto& d = f.docs.add("cat", true);
     f.set("cat", "dog");
     d.select(0, 3);
-    const ReplaceOutcome r = f.replace.dlgReplaceReplace(f.docs);
+    const ReplaceOutcome r = f.replace.replaceOnce(f.docs);
     EXPECT_FALSE(r.replaced);
     EXPECT_TRUE(r.beep);
     EXPECT_EQ(r.message, "This document is Read-Only, cannot replace text!");
     EXPECT_EQ(d.str(), "cat");
-    const ReplaceAllOutcome all = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome all = f.replace.replaceAll(f.docs);
     EXPECT_EQ(all.count, 0u);
     EXPECT_EQ(all.message, "This document is Read-Only, cannot replace text!");
     EXPECT_EQ(d.str(), "cat");
@@ -83,9 +83,9 @@ TEST(ReplaceEngine, CheckFollowsTheCaseRule) {
     auto& d = f.docs.add("Cat");
     f.set("cat", "x");
     d.select(0, 3);
-    EXPECT_TRUE(f.replace.dlgReplaceReplaceCheck(f.docs));
+    EXPECT_TRUE(f.replace.checkReplaceable(f.docs));
     f.setCase(true, false);
-    EXPECT_FALSE(f.replace.dlgReplaceReplaceCheck(f.docs));
+    EXPECT_FALSE(f.replace.checkReplaceable(f.docs));
 }
 
 TEST(ReplaceEngine, ReplaceAllDownStartsAtTheCaretInOneChange) {
@@ -93,7 +93,7 @@ TEST(ReplaceEngine, ReplaceAllDownStartsAtTheCaretInOneChange) {
     auto& d = f.docs.add("cat cat cat cat");
     f.set("cat", "dog");
     d.select(5, 0);  // inside the second cat
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs);
     EXPECT_EQ(r.count, 2u);
     EXPECT_EQ(r.hint, "2 replacement(s) made!");
     EXPECT_EQ(r.message, "");
@@ -107,7 +107,7 @@ TEST(ReplaceEngine, ReplaceAllWrapsOnlyWithAllDocuments) {
     auto& d = f.docs.add("cat cat cat");
     f.set("cat", "dog", true, true);
     d.select(4, 0);
-    EXPECT_EQ(f.replace.dlgReplaceReplaceAll(f.docs).count, 3u);
+    EXPECT_EQ(f.replace.replaceAll(f.docs).count, 3u);
     EXPECT_EQ(d.str(), "dog dog dog");
     EXPECT_EQ(d.replaceCalls, 1);
     EXPECT_EQ(d.selectionStart(), 3u);  // after the last one made, in the wrapped part
@@ -118,7 +118,7 @@ TEST(ReplaceEngine, ReplaceAllUpGoesFromTheSelectionEndBackwards) {
     auto& d = f.docs.add("aaaa|aaa");
     f.set("aa", "b", false);
     d.select(2, 5);
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs);
     // Upwards the nearest matches are taken first; the "a" after the selection end stays.
     EXPECT_EQ(d.str(), "bb|ba");
     EXPECT_EQ(r.count, 3u);
@@ -130,7 +130,7 @@ TEST(ReplaceEngine, ReplacementContainingTheSearchTextIsNotSearchedAgain) {
     auto& d0 = f.docs.add("a cat, a cat");
     auto& d1 = f.docs.add("cat");
     f.set("cat", "cats", true, true);
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs);
     EXPECT_EQ(r.count, 3u);
     EXPECT_EQ(d0.str(), "a cats, a cats");
     EXPECT_EQ(d1.str(), "cats");
@@ -141,7 +141,7 @@ TEST(ReplaceEngine, CatWithCatAcrossDocumentsEnds) {
     auto& d0 = f.docs.add("cat Cat");
     auto& d1 = f.docs.add("CAT");
     f.set("cat", "cat", true, true);
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs);
     // Those that already read "cat" are left alone and not counted.
     EXPECT_EQ(r.count, 2u);
     EXPECT_EQ(d0.str(), "cat cat");
@@ -154,7 +154,7 @@ TEST(ReplaceEngine, AllDocumentsPassesOverReadOnlyOnes) {
     auto& d1 = f.docs.add("cat", true);
     auto& d2 = f.docs.add("cat cat");
     f.set("cat", "dog", true, true);
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs);
     EXPECT_EQ(r.count, 2u);
     EXPECT_EQ(d0.str(), "x");
     EXPECT_EQ(d1.str(), "cat");
@@ -167,7 +167,7 @@ TEST(ReplaceEngine, ParagraphTokenInsertsALineBreak) {
     Fixture f;
     auto& d = f.docs.add("one;two");
     f.set(";", "^P");
-    EXPECT_EQ(f.replace.dlgReplaceReplaceAll(f.docs).count, 1u);
+    EXPECT_EQ(f.replace.replaceAll(f.docs).count, 1u);
     EXPECT_EQ(d.str(), "one\r\ntwo");
 }
 
@@ -175,7 +175,7 @@ TEST(ReplaceEngine, ReplaceAllNotFound) {
     Fixture f;
     f.docs.add("abc");
     f.set("x^Ty", "z");
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs);
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs);
     EXPECT_EQ(r.count, 0u);
     EXPECT_EQ(r.hint, "0 replacement(s) made!");
     EXPECT_EQ(r.message, "\"x\ty\" not found!");
@@ -188,7 +188,7 @@ TEST(ReplaceEngine, CancelLeavesADocumentWholeAndCountsOnlyFinishedOnes) {
     auto& d1 = f.docs.add(std::string(3 << 20, 'a'));
     f.set("a", "b", true, true);
     int calls = 0;
-    const ReplaceAllOutcome r = f.replace.dlgReplaceReplaceAll(f.docs, [&](std::size_t, std::size_t total) {
+    const ReplaceAllOutcome r = f.replace.replaceAll(f.docs, [&](std::size_t, std::size_t total) {
         EXPECT_EQ(total, 10u + (3u << 20));
         return ++calls < 2;
     });
@@ -222,8 +222,8 @@ TEST(ReplaceEngine, OnePassEqualsReplacingOneAtATime) {
         loop.setCase(matchCase, wholeWord);
         ld.select(start, 0);
         std::size_t count = 0;
-        while (loop.replace.dlgReplaceFind(loop.docs, false).found) {
-            loop.replace.dlgReplaceReplace(loop.docs);
+        while (loop.replace.findNextToReplace(loop.docs, false).found) {
+            loop.replace.replaceOnce(loop.docs);
             ++count;
         }
 
@@ -232,7 +232,7 @@ TEST(ReplaceEngine, OnePassEqualsReplacingOneAtATime) {
         one.set(needle, repl, down);
         one.setCase(matchCase, wholeWord);
         od.select(start, 0);
-        const ReplaceAllOutcome r = one.replace.dlgReplaceReplaceAll(one.docs);
+        const ReplaceAllOutcome r = one.replace.replaceAll(one.docs);
         ASSERT_EQ(od.str(), ld.str()) << "text '" << text << "' needle '" << needle << "' repl '" << repl
                                       << "' down " << down << " case " << matchCase << " word " << wholeWord;
         EXPECT_EQ(r.count, count);

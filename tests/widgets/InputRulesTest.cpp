@@ -64,7 +64,7 @@ TEST(InputMenuTest, PlainEditsUndoThroughTheToolkitAndHaveNoOverwrite) {
     s.systemCanUndo = true;
     EXPECT_TRUE(on(inputMenuEnabled(s), InputMenuItem::Undo));
     EXPECT_FALSE(on(inputMenuEnabled(s), InputMenuItem::Overwrite));
-    EXPECT_FALSE(on(inputMenuEnabled(s), InputMenuItem::Break1));
+    EXPECT_FALSE(on(inputMenuEnabled(s), InputMenuItem::FirstSeparator));
 }
 
 TEST(OverwriteSpanTest, SelectsOneWholeCharacterButNeverALineBreak) {

@@ -71,7 +71,7 @@ private:
 }  // namespace
 
 ClipListView::ClipListView(ClipbookPane& panel) : m_panel(panel) {
-    setObjectName(QStringLiteral("qva_ClipbookList"));
+    setObjectName(QStringLiteral("ClipbookList"));
     KeyRouter::setFocusKind(this, KeyRouting::Focus::ClipList);
     setToolTip({});
     setStatusTip(QStringLiteral("List of clipbook items (double-click to paste or launch)"));

@@ -69,7 +69,7 @@ ClipbookCommands::ClipbookCommands(AppHost& host, QMainWindow* main)
     for (int n = 1; n <= 10; ++n) {
         const Qt::Key key = n == 10 ? Qt::Key_0 : static_cast<Qt::Key>(Qt::Key_0 + n);
         QAction* a = action(QStringLiteral("Clip%1").arg(n), QKeySequence(Qt::ALT | key), QString());
-        connect(a, &QAction::triggered, this, [this, n] { ClipNClick(n); });
+        connect(a, &QAction::triggered, this, [this, n] { pasteClipNumber(n); });
         m_clipN << a;
     }
     connect(m_clipbook, &QAction::triggered, this, &ClipbookCommands::toggleClipbook);
@@ -263,7 +263,7 @@ void ClipbookCommands::toggleClipbook() {
     m_panel->closeClipbook();
 }
 
-void ClipbookCommands::ClipNClick(int n) {
+void ClipbookCommands::pasteClipNumber(int n) {
     if (!m_panel)
         openClipbook(false, true);
     else if (m_panel->isHiddenPane())

@@ -35,7 +35,7 @@ public:
     void openLibrary();
     void newLibrary();
     void expandWord();
-    void ClipNClick(int n);
+    void pasteClipNumber(int n);
     void setPlacement(ClipbookPlacement pos);
     void chooseClipbookFont();
     void useDefaultClipbookFont();

@@ -45,11 +45,11 @@ ClipbookPane::ClipbookPane(QMainWindow* main, ClipPaster& paster)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* comboPanel = new QWidget(this);
-    comboPanel->setObjectName(QStringLiteral("qva_ComboPanel"));
+    comboPanel->setObjectName(QStringLiteral("LibraryChooserPanel"));
     auto* comboLayout = new QVBoxLayout(comboPanel);
     comboLayout->setContentsMargins(0, 0, 0, 0);
     m_chooser = new QComboBox(comboPanel);
-    m_chooser->setObjectName(QStringLiteral("qva_ClipbookTemplates"));
+    m_chooser->setObjectName(QStringLiteral("LibraryChooser"));
     m_chooser->setEditable(true);
     m_chooser->setInsertPolicy(QComboBox::NoInsert);
     m_chooser->setStatusTip(

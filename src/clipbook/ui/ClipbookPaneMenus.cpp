@@ -22,7 +22,7 @@ QAction* menuAction(QMenu* menu, const QString& caption, const QString& hint) {
 
 void ClipbookPane::buildMenus() {
     m_templatesMenu = new QMenu(this);
-    m_templatesMenu->setObjectName(QStringLiteral("qva_mnuClipbookTemplates"));
+    m_templatesMenu->setObjectName(QStringLiteral("LibraryMenu"));
     QAction* aNew =
         menuAction(m_templatesMenu, QStringLiteral("&New..."), QStringLiteral("Create a new template"));
     m_aRename =
@@ -50,7 +50,7 @@ void ClipbookPane::buildMenus() {
     });
 
     m_listMenu = new QMenu(this);
-    m_listMenu->setObjectName(QStringLiteral("qva_mnuClipbookList"));
+    m_listMenu->setObjectName(QStringLiteral("ClipListMenu"));
     m_aPaste = menuAction(m_listMenu, QStringLiteral("&Paste to Document"),
                           QStringLiteral("Paste selected item to document"));
     m_aAddDoc = menuAction(m_listMenu, QStringLiteral("&Add from Document"),

@@ -32,7 +32,7 @@ CaseCommandGroup::Items CaseCommandGroup::makeItems(bool mainMenu) {
                                                      {it.capitalize, CaseChange::Capitalize}};
     // Copied by name: Clang 14 cannot capture a structured binding.
     for (const auto& [a, mode] : modes)
-        connect(a, &QAction::triggered, this, [this, mode = mode] { ChangeSelCase(mode); });
+        connect(a, &QAction::triggered, this, [this, mode = mode] { changeSelectionCase(mode); });
     return it;
 }
 
@@ -53,11 +53,11 @@ void CaseCommandGroup::updateEnabled() {
         for (QAction* a : {it->invert, it->upper, it->lower, it->capitalize}) a->setEnabled(on);
 }
 
-void CaseCommandGroup::ChangeSelCase(CaseChange mode) {
+void CaseCommandGroup::changeSelectionCase(CaseChange mode) {
     DocumentPage* page = m_host.currentPage();
     if (!page || page->isReadOnly() || m_host.documents().browseMode) return;
-    const auto change = sj::ChangeSelCase(page->textView(), static_cast<std::size_t>(page->selStart()),
-                                          static_cast<std::size_t>(page->selLength()), mode);
+    const auto change = sj::changeSelectionCase(page->textView(), static_cast<std::size_t>(page->selStart()),
+                                                static_cast<std::size_t>(page->selLength()), mode);
     if (change) applyTextChange(*page, *change);
 }
 

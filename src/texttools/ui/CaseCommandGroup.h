@@ -12,7 +12,7 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void ChangeSelCase(CaseChange mode);
+    void changeSelectionCase(CaseChange mode);
 
 private:
     struct Items {

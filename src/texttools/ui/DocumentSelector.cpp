@@ -23,48 +23,48 @@ DocumentSelector::DocumentSelector(AppHost& host, QWidget* parent)
     KeyPrefix = windowkeys::kDocumentSelector;
     setAttribute(Qt::WA_DeleteOnClose);
     PlacementGroups = WindowPlacement::Size | WindowPlacement::Position;
-    lbxPageNames = new ListField(this);
+    pageList = new ListField(this);
     // Esc closes the selector rather than going back to the entry item.
-    lbxPageNames->UndoWhenEsc = false;
-    lbxPageNames->setObjectName(QStringLiteral("lbxPageNames"));
-    lbxPageNames->setToolTip(QStringLiteral("Activate selected document (Enter returns to editor)"));
+    pageList->UndoWhenEsc = false;
+    pageList->setObjectName(QStringLiteral("pageList"));
+    pageList->setToolTip(QStringLiteral("Activate selected document (Enter returns to editor)"));
     // Long paths keep both their start and their file name in view; the whole
     // path is the item's tool tip.
-    lbxPageNames->setTextElideMode(Qt::ElideMiddle);
-    lbxPageNames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lbxPageNames->installEventFilter(this);
-    lbxPageNames->viewport()->installEventFilter(this);
+    pageList->setTextElideMode(Qt::ElideMiddle);
+    pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pageList->installEventFilter(this);
+    pageList->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lbxPageNames);
+    layout->addWidget(pageList);
 
     popupMenu = new QMenu(this);
-    CloseDocument1 = popupMenu->addAction(QStringLiteral("&Close Document"));
-    CloseDocument1->setStatusTip(QStringLiteral("Close current document"));
-    EraseDocument1 = popupMenu->addAction(QStringLiteral("&Erase Document"));
-    EraseDocument1->setStatusTip(
+    closeDocumentAction = popupMenu->addAction(QStringLiteral("&Close Document"));
+    closeDocumentAction->setStatusTip(QStringLiteral("Close current document"));
+    eraseDocumentAction = popupMenu->addAction(QStringLiteral("&Erase Document"));
+    eraseDocumentAction->setStatusTip(
         QStringLiteral("Delete current document (erases file if it exists on disk)"));
-    GotoDocument1 = popupMenu->addAction(QStringLiteral("&Go to Document"));
-    GotoDocument1->setStatusTip(QStringLiteral("Shift focus to document"));
+    goToDocumentAction = popupMenu->addAction(QStringLiteral("&Go to Document"));
+    goToDocumentAction->setStatusTip(QStringLiteral("Shift focus to document"));
     popupMenu->addSeparator();
-    CloseSelectorWindow1 = popupMenu->addAction(QStringLiteral("Close Selector &Window"));
-    CloseSelectorWindow1->setStatusTip(QStringLiteral("Close selector window and return to editor"));
-    connect(CloseDocument1, &QAction::triggered, this, [this] {
+    closeSelectorAction = popupMenu->addAction(QStringLiteral("Close Selector &Window"));
+    closeSelectorAction->setStatusTip(QStringLiteral("Close selector window and return to editor"));
+    connect(closeDocumentAction, &QAction::triggered, this, [this] {
         m_host.documents().closeCurrent();
         m_host.refreshStatus();
     });
-    connect(EraseDocument1, &QAction::triggered, this, [this] {
+    connect(eraseDocumentAction, &QAction::triggered, this, [this] {
         m_host.documents().deleteCurrent();
         m_host.refreshStatus();
     });
-    connect(GotoDocument1, &QAction::triggered, this, &DocumentSelector::focusEditor);
-    connect(CloseSelectorWindow1, &QAction::triggered, this, [this] {
+    connect(goToDocumentAction, &QAction::triggered, this, &DocumentSelector::focusEditor);
+    connect(closeSelectorAction, &QAction::triggered, this, [this] {
         close();
         m_host.window()->activateWindow();
     });
 
-    connect(lbxPageNames, &QListWidget::currentRowChanged, this, &DocumentSelector::rowChosen);
-    connect(lbxPageNames, &QListWidget::itemDoubleClicked, this, &DocumentSelector::focusEditor);
+    connect(pageList, &QListWidget::currentRowChanged, this, &DocumentSelector::rowChosen);
+    connect(pageList, &QListWidget::itemDoubleClicked, this, &DocumentSelector::focusEditor);
     DocumentSet& docs = host.documents();
     connect(&docs, &DocumentSet::titlesChanged, this, &DocumentSelector::reload);
     connect(&docs, &DocumentSet::currentChanged, this, &DocumentSelector::selectCurrent);
@@ -80,9 +80,9 @@ void DocumentSelector::reload() {
     for (int i = 0; i < docs.count(); ++i) titles.push_back(docs.page(i)->title());
     m_list = DocumentSelectorList(std::move(titles));
     m_guard = true;
-    lbxPageNames->clear();
+    pageList->clear();
     for (const std::string& t : m_list.titles()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(t), lbxPageNames);
+        auto* item = new QListWidgetItem(QString::fromStdString(t), pageList);
         item->setToolTip(item->text());
     }
     m_guard = false;
@@ -101,9 +101,9 @@ void DocumentSelector::selectCurrent() {
             reload();
             return;
         }
-        lbxPageNames->setCurrentRow(static_cast<int>(*row));
+        pageList->setCurrentRow(static_cast<int>(*row));
     } else {
-        lbxPageNames->setCurrentRow(-1);
+        pageList->setCurrentRow(-1);
     }
     m_guard = false;
 }
@@ -122,7 +122,7 @@ void DocumentSelector::rowChosen(int row) {
         }
         break;
     }
-    lbxPageNames->setFocus();
+    pageList->setFocus();
 }
 
 void DocumentSelector::focusEditor() {
@@ -131,16 +131,16 @@ void DocumentSelector::focusEditor() {
 }
 
 void DocumentSelector::showPopup(const QPoint& global) {
-    const bool selected = lbxPageNames->currentRow() >= 0;
-    CloseDocument1->setEnabled(selected);
-    GotoDocument1->setEnabled(selected);
+    const bool selected = pageList->currentRow() >= 0;
+    closeDocumentAction->setEnabled(selected);
+    goToDocumentAction->setEnabled(selected);
     DocumentPage* page = m_host.currentPage();
-    EraseDocument1->setEnabled(selected && page && page->hasFileName());
+    eraseDocumentAction->setEnabled(selected && page && page->hasFileName());
     popupMenu->popup(global);
 }
 
 bool DocumentSelector::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == lbxPageNames && e->type() == QEvent::KeyPress) {
+    if (watched == pageList && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         const bool plain = (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         if (k->key() == Qt::Key_Escape) {
@@ -148,12 +148,12 @@ bool DocumentSelector::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
         if (plain && k->key() == Qt::Key_Delete) {
-            if (lbxPageNames->currentRow() >= 0) CloseDocument1->trigger();
+            if (pageList->currentRow() >= 0) closeDocumentAction->trigger();
             return true;
         }
         if (plain && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) return true;
     }
-    if (watched == lbxPageNames && e->type() == QEvent::KeyRelease) {
+    if (watched == pageList && e->type() == QEvent::KeyRelease) {
         auto* k = static_cast<QKeyEvent*>(e);
         const bool plain = (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         if (plain && !k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
@@ -161,11 +161,11 @@ bool DocumentSelector::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
     }
-    if (watched == lbxPageNames->viewport() && e->type() == QEvent::MouseButtonRelease) {
+    if (watched == pageList->viewport() && e->type() == QEvent::MouseButtonRelease) {
         auto* m = static_cast<QMouseEvent*>(e);
         if (m->button() == Qt::RightButton) {
-            if (QListWidgetItem* item = lbxPageNames->itemAt(m->position().toPoint()))
-                lbxPageNames->setCurrentItem(item);
+            if (QListWidgetItem* item = pageList->itemAt(m->position().toPoint()))
+                pageList->setCurrentItem(item);
             showPopup(m->globalPosition().toPoint());
             return true;
         }

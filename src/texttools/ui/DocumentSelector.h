@@ -21,9 +21,9 @@ class DocumentSelector : public QWidget, public PlacementWindow {
 public:
     explicit DocumentSelector(AppHost& host, QWidget* parent = nullptr);
 
-    ListField* lbxPageNames;
+    ListField* pageList;
     QMenu* popupMenu;
-    QAction *CloseDocument1, *EraseDocument1, *GotoDocument1, *CloseSelectorWindow1;
+    QAction *closeDocumentAction, *eraseDocumentAction, *goToDocumentAction, *closeSelectorAction;
 
     // Refills the list from the document set and selects the current title.
     void reload();

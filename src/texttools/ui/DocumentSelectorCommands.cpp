@@ -14,13 +14,14 @@
 namespace sj {
 
 DocumentSelectorCommands::DocumentSelectorCommands(AppHost& host) : CommandGroup(host) {
-    PageSelector1 = action(QStringLiteral("&Document Selector"), QKeySequence(Qt::Key_F6),
-                           QStringLiteral("|Display or hide document selector window"));
-    PageSelector1->setCheckable(true);
-    AutoScroll1 = action(QStringLiteral("A&uto Scroll..."), {},
-                         QStringLiteral("|Automatic scrolling for hands-free reading of document"));
-    connect(PageSelector1, &QAction::triggered, this, &DocumentSelectorCommands::showDocumentSelector);
-    connect(AutoScroll1, &QAction::triggered, this, &DocumentSelectorCommands::showAutoScroll);
+    documentSelectorAction = action(QStringLiteral("&Document Selector"), QKeySequence(Qt::Key_F6),
+                                    QStringLiteral("|Display or hide document selector window"));
+    documentSelectorAction->setCheckable(true);
+    m_autoScroll = action(QStringLiteral("A&uto Scroll..."), {},
+                          QStringLiteral("|Automatic scrolling for hands-free reading of document"));
+    connect(documentSelectorAction, &QAction::triggered, this,
+            &DocumentSelectorCommands::showDocumentSelector);
+    connect(m_autoScroll, &QAction::triggered, this, &DocumentSelectorCommands::showAutoScroll);
     // An open selector's placement reaches the option set before it is written.
     connect(&host.hostSignals(), &AppHostSignals::shuttingDown, this, [this] {
         if (m_selector) m_selector->savePlacement();
@@ -34,43 +35,43 @@ DocumentSelectorCommands::DocumentSelectorCommands(AppHost& host) : CommandGroup
 
 void DocumentSelectorCommands::addToMenus(MenuSet& menus) {
     if (QMenu* m = menus.menu(QStringLiteral("Tools"))) {
-        m->addAction(AutoScroll1);
-        m->addAction(PageSelector1);
+        m->addAction(m_autoScroll);
+        m->addAction(documentSelectorAction);
     }
     // There is no panel around the editor to carry it, so it joins the editor's menu.
-    if (QMenu* m = menus.menu(QStringLiteral("Editor"))) m->addAction(PageSelector1);
+    if (QMenu* m = menus.menu(QStringLiteral("Editor"))) m->addAction(documentSelectorAction);
 }
 
 void DocumentSelectorCommands::updateEnabled() {
-    PageSelector1->setChecked(!m_selector.isNull());
+    documentSelectorAction->setChecked(!m_selector.isNull());
     DocumentPage* page = m_host.currentPage();
-    AutoScroll1->setEnabled(page && page->displayLineCount() > 0);
+    m_autoScroll->setEnabled(page && page->displayLineCount() > 0);
 }
 
 void DocumentSelectorCommands::showDocumentSelector() {
     if (m_selector) {
-        PageSelector1->setChecked(true);
+        documentSelectorAction->setChecked(true);
         m_selector->show();
         m_selector->raise();
         m_selector->activateWindow();
-        m_selector->lbxPageNames->setFocus();
+        m_selector->pageList->setFocus();
         return;
     }
     m_selector = new DocumentSelector(m_host, m_host.window());
     connect(m_selector, &DocumentSelector::closed, this, [this] {
         // Only a selector the user closed stays closed at the next start.
         m_host.options().showSelector = false;
-        PageSelector1->setChecked(false);
+        documentSelectorAction->setChecked(false);
     });
     m_host.options().showSelector = true;
-    PageSelector1->setChecked(true);
+    documentSelectorAction->setChecked(true);
     if (QWidget* w = m_host.window())
         m_selector->move(w->geometry().topRight() + QPoint(-m_selector->width() - 30, 80));
     m_selector->show();
     // The next arrow key moves through the list, not through the document.
     m_selector->raise();
     m_selector->activateWindow();
-    m_selector->lbxPageNames->setFocus();
+    m_selector->pageList->setFocus();
 }
 
 void DocumentSelectorCommands::showAutoScroll() {

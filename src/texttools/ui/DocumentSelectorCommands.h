@@ -18,7 +18,7 @@ public:
     void showAutoScroll();
     DocumentSelector* selector() const { return m_selector; }
 
-    QAction *PageSelector1, *AutoScroll1;
+    QAction *documentSelectorAction, *m_autoScroll;
 
 private:
     QPointer<DocumentSelector> m_selector;

@@ -27,42 +27,43 @@ QString q(const std::string& s) {
 
 FindCommands::FindCommands(AppHost& host) : CommandGroup(host), m_docs(host.documents()) {
     m_engine.replaceSettings().canSearchAll = true;
-    m_dlgFind = new FindController(m_engine.findSettings(), host.window());
-    m_dlgFind->setParent(this);
-    m_dlgReplace = new ReplaceController(m_engine.replaceSettings(), host.window());
-    m_dlgReplace->setParent(this);
+    m_findController = new FindController(m_engine.findSettings(), host.window());
+    m_findController->setParent(this);
+    m_replaceController = new ReplaceController(m_engine.replaceSettings(), host.window());
+    m_replaceController->setParent(this);
 
     const QString findHint = QStringLiteral("|Search for text in open documents");
     const QString againHint =
         QStringLiteral("|Search/Replace next occurence of string (Shift+F3 reverses search direction)");
     const QString replaceHint = QStringLiteral("|Replace text in open documents");
-    Find2 = action(QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), findHint);
-    Find1 = action(QStringLiteral("&Find..."), {}, findHint);
-    SearchAgain1 = action(QStringLiteral("&Search Again"), QKeySequence(Qt::Key_F3), againHint);
-    FindAgain1 = action(QStringLiteral("Search A&gain"), {}, againHint);
-    SearchAgainReverse1 =
+    findAction = action(QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), findHint);
+    m_findInPopup = action(QStringLiteral("&Find..."), {}, findHint);
+    findAgainAction = action(QStringLiteral("&Search Again"), QKeySequence(Qt::Key_F3), againHint);
+    m_findAgainInPopup = action(QStringLiteral("Search A&gain"), {}, againHint);
+    findAgainReverseAction =
         action(QStringLiteral("Search Again Reverse"), QKeySequence(Qt::SHIFT | Qt::Key_F3), {});
-    Replace2 = action(QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_R), replaceHint);
-    Replace1 = action(QStringLiteral("&Replace..."), {}, replaceHint);
-    JumptoLine1 =
+    replaceAction = action(QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_R), replaceHint);
+    m_replaceInPopup = action(QStringLiteral("&Replace..."), {}, replaceHint);
+    jumpToLineAction =
         action(QStringLiteral("&Jump to Line..."), {}, QStringLiteral("|Jump to specified line number"));
-    for (QAction* a : {Find2, Find1}) connect(a, &QAction::triggered, this, &FindCommands::startFind);
-    for (QAction* a : {SearchAgain1, FindAgain1})
+    for (QAction* a : {findAction, m_findInPopup})
+        connect(a, &QAction::triggered, this, &FindCommands::startFind);
+    for (QAction* a : {findAgainAction, m_findAgainInPopup})
         connect(a, &QAction::triggered, this, &FindCommands::findAgain);
-    connect(SearchAgainReverse1, &QAction::triggered, this, &FindCommands::findAgainReverse);
-    for (QAction* a : {Replace2, Replace1})
+    connect(findAgainReverseAction, &QAction::triggered, this, &FindCommands::findAgainReverse);
+    for (QAction* a : {replaceAction, m_replaceInPopup})
         connect(a, &QAction::triggered, this, &FindCommands::startReplace);
-    connect(JumptoLine1, &QAction::triggered, this, &FindCommands::jumpToLine);
+    connect(jumpToLineAction, &QAction::triggered, this, &FindCommands::jumpToLine);
 
-    connect(m_dlgFind, &FindController::find, this, &FindCommands::dlgFindFind);
-    connect(m_dlgFind, &FindController::gotoStart, this, &FindCommands::dlgGotoStart);
-    connect(m_dlgFind, &FindController::closed, this, &FindCommands::updateEnabled);
-    connect(m_dlgReplace, &ReplaceController::find, this, &FindCommands::dlgReplaceFind);
-    connect(m_dlgReplace, &ReplaceController::gotoStart, this, &FindCommands::dlgGotoStart);
-    connect(m_dlgReplace, &ReplaceController::closed, this, &FindCommands::updateEnabled);
-    connect(m_dlgReplace, &ReplaceController::replaceCheck, this, &FindCommands::dlgReplaceReplaceCheck);
-    connect(m_dlgReplace, &ReplaceController::replace, this, &FindCommands::dlgReplaceReplace);
-    connect(m_dlgReplace, &ReplaceController::replaceAll, this, &FindCommands::dlgReplaceReplaceAll);
+    connect(m_findController, &FindController::find, this, &FindCommands::findNext);
+    connect(m_findController, &FindController::gotoStart, this, &FindCommands::continueFromStart);
+    connect(m_findController, &FindController::closed, this, &FindCommands::updateEnabled);
+    connect(m_replaceController, &ReplaceController::find, this, &FindCommands::findNextToReplace);
+    connect(m_replaceController, &ReplaceController::gotoStart, this, &FindCommands::continueFromStart);
+    connect(m_replaceController, &ReplaceController::closed, this, &FindCommands::updateEnabled);
+    connect(m_replaceController, &ReplaceController::replaceCheck, this, &FindCommands::checkReplaceable);
+    connect(m_replaceController, &ReplaceController::replace, this, &FindCommands::replaceOnce);
+    connect(m_replaceController, &ReplaceController::replaceAll, this, &FindCommands::replaceAll);
     // Typing into an empty page must make Find available at once.
     connect(&host.documents(), &DocumentSet::pageEdited, this, &FindCommands::updateEnabled);
     connect(&host.documents(), &DocumentSet::currentChanged, this, &FindCommands::updateEnabled);
@@ -75,35 +76,35 @@ FindCommands::~FindCommands() = default;
 
 void FindCommands::addToMenus(MenuSet& menus) {
     if (QMenu* m = menus.menu(QStringLiteral("Search"))) {
-        m->addAction(Find2);
-        m->addAction(SearchAgain1);
-        m->addAction(SearchAgainReverse1);
-        m->addAction(Replace2);
+        m->addAction(findAction);
+        m->addAction(findAgainAction);
+        m->addAction(findAgainReverseAction);
+        m->addAction(replaceAction);
         m->addSeparator();
-        m->addAction(JumptoLine1);
+        m->addAction(jumpToLineAction);
     }
     if (QMenu* m = menus.menu(QStringLiteral("Editor"))) {
-        m->addAction(Find1);
-        m->addAction(FindAgain1);
-        m->addAction(Replace1);
+        m->addAction(m_findInPopup);
+        m->addAction(m_findAgainInPopup);
+        m->addAction(m_replaceInPopup);
         // There is no panel around the editor to carry it, so it joins the editor's menu.
-        m->addAction(SearchAgainReverse1);
+        m->addAction(findAgainReverseAction);
     }
 }
 
 void FindCommands::updateEnabled() {
     const bool find = FindEngine::findEnabled(m_docs);
-    Find2->setEnabled(find);
-    Find1->setEnabled(find);
+    findAction->setEnabled(find);
+    m_findInPopup->setEnabled(find);
     const bool again = m_engine.searchAgainEnabled(m_docs);
-    SearchAgain1->setEnabled(again);
-    FindAgain1->setEnabled(again);
-    SearchAgainReverse1->setEnabled(m_engine.searchAgainReverseEnabled(m_docs));
+    findAgainAction->setEnabled(again);
+    m_findAgainInPopup->setEnabled(again);
+    findAgainReverseAction->setEnabled(m_engine.searchAgainReverseEnabled(m_docs));
     const bool replace = FindEngine::replaceEnabled(m_docs);
-    Replace2->setEnabled(replace);
-    Replace1->setEnabled(replace);
+    replaceAction->setEnabled(replace);
+    m_replaceInPopup->setEnabled(replace);
     DocumentPage* page = m_host.currentPage();
-    JumptoLine1->setEnabled(page && page->displayLineCount() > 0);
+    jumpToLineAction->setEnabled(page && page->displayLineCount() > 0);
 }
 
 void FindCommands::report(const FindOutcome& outcome) {
@@ -124,39 +125,39 @@ void FindCommands::report(const FindOutcome& outcome) {
 void FindCommands::startFind() {
     DocumentPage* page = m_host.currentPage();
     if (!page || !FindEngine::findEnabled(m_docs)) return;
-    if (m_dlgReplace->isOpen()) m_dlgReplace->close();
-    const DialogCommand cmd = m_engine.startFind(m_docs, m_dlgFind->isOpen(), page->overwrite());
+    if (m_replaceController->isOpen()) m_replaceController->close();
+    const DialogCommand cmd = m_engine.startFind(m_docs, m_findController->isOpen(), page->overwrite());
     if (cmd.focusFindNextOnly) {
-        m_dlgFind->focusFindNext();
+        m_findController->focusFindNext();
         return;
     }
-    if (m_host.stayOnTop() && !m_dlgFind->isOpen())
-        m_dlgFind->openModal();
+    if (m_host.stayOnTop() && !m_findController->isOpen())
+        m_findController->openModal();
     else
-        m_dlgFind->openModeless();
+        m_findController->openModeless();
 }
 
 void FindCommands::startReplace() {
     DocumentPage* page = m_host.currentPage();
     if (!page || !FindEngine::replaceEnabled(m_docs)) return;
-    if (m_dlgFind->isOpen()) m_dlgFind->close();
-    const DialogCommand cmd = m_engine.startReplace(m_docs, m_dlgReplace->isOpen(), page->overwrite());
+    if (m_findController->isOpen()) m_findController->close();
+    const DialogCommand cmd = m_engine.startReplace(m_docs, m_replaceController->isOpen(), page->overwrite());
     if (cmd.focusFindNextOnly) {
-        m_dlgReplace->focusFindNext();
+        m_replaceController->focusFindNext();
         return;
     }
-    if (m_dlgReplace->isOpen()) {
-        m_dlgReplace->openModeless();
-        m_dlgReplace->replaceWindow()->setReplaceEnabled(m_engine.replaceSettings().replaceEnabled);
+    if (m_replaceController->isOpen()) {
+        m_replaceController->openModeless();
+        m_replaceController->replaceWindow()->setReplaceEnabled(m_engine.replaceSettings().replaceEnabled);
     } else if (m_host.stayOnTop()) {
-        m_dlgReplace->openModal();
+        m_replaceController->openModal();
     } else {
-        m_dlgReplace->openModeless();
+        m_replaceController->openModeless();
     }
 }
 
-void FindCommands::dlgFindFind() {
-    report(m_engine.dlgFindFind(m_docs));
+void FindCommands::findNext() {
+    report(m_engine.findNext(m_docs));
 }
 
 void FindCommands::findAgain() {
@@ -168,33 +169,33 @@ void FindCommands::findAgainReverse() {
     if (!m_engine.searchAgainReverseEnabled(m_docs)) return;
     report(m_engine.findAgainReverse(m_docs));
     // An open dialog shows the direction now in force.
-    if (FindDialog* w =
-            m_engine.lastDialog() == LastDialog::Replace ? m_dlgReplace->window() : m_dlgFind->window()) {
+    if (FindDialog* w = m_engine.lastDialog() == LastDialog::Replace ? m_replaceController->window()
+                                                                     : m_findController->window()) {
         const bool down = m_engine.lastSettings().options.down();
         w->rbDown->setChecked(down);
         w->rbUp->setChecked(!down);
     }
 }
 
-void FindCommands::dlgReplaceFind() {
-    report(m_replaceEngine.dlgReplaceFind(m_docs, true));
-    dlgReplaceReplaceCheck();
+void FindCommands::findNextToReplace() {
+    report(m_replaceEngine.findNextToReplace(m_docs, true));
+    checkReplaceable();
 }
 
-void FindCommands::dlgReplaceReplaceCheck() {
-    ReplaceDialog* w = m_dlgReplace->replaceWindow();
+void FindCommands::checkReplaceable() {
+    ReplaceDialog* w = m_replaceController->replaceWindow();
     if (!w) return;
-    const bool ok = m_replaceEngine.dlgReplaceReplaceCheck(m_docs);
+    const bool ok = m_replaceEngine.checkReplaceable(m_docs);
     w->setReplaceEnabled(ok);
     if (!ok) w->focusFindNext();
 }
 
-void FindCommands::dlgReplaceReplace() {
+void FindCommands::replaceOnce() {
     const ReplaceStepOutcome step = m_replaceEngine.replaceAndFindNext(m_docs);
     if (!step.replace.message.empty()) msg::info(q(step.replace.message), step.replace.beep);
     m_host.refreshStatus();
     updateEnabled();
-    if (ReplaceDialog* w = m_dlgReplace->replaceWindow()) {
+    if (ReplaceDialog* w = m_replaceController->replaceWindow()) {
         w->setReplaceEnabled(step.nextFound);
         if (!step.nextFound) w->focusFindNext();
     }
@@ -216,29 +217,29 @@ bool FindCommands::replaceAllProgress(std::size_t done, std::size_t total) {
     return !m_progress->cancelled();
 }
 
-void FindCommands::dlgReplaceReplaceAll() {
-    m_dlgReplace->setReplacingAll(true);
+void FindCommands::replaceAll() {
+    m_replaceController->setReplacingAll(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ReplaceAllOutcome out = m_replaceEngine.dlgReplaceReplaceAll(
+    const ReplaceAllOutcome out = m_replaceEngine.replaceAll(
         m_docs, [this](std::size_t done, std::size_t total) { return replaceAllProgress(done, total); });
     if (m_progressOpen) {
         m_progress->close();
         m_progressOpen = false;
     }
     QApplication::restoreOverrideCursor();
-    m_dlgReplace->setReplacingAll(false);
-    ReplaceDialog* w = m_dlgReplace->replaceWindow();
+    m_replaceController->setReplacingAll(false);
+    ReplaceDialog* w = m_replaceController->replaceWindow();
     if (w) w->setHint(q(out.hint));
     if (!out.message.empty()) msg::info(q(out.message), out.beep);
     m_host.refreshStatus();
     updateEnabled();
     if (w) {
         w->setReplaceEnabled(false);
-        if (!m_dlgReplace->shownModally()) w->activateWindow();
+        if (!m_replaceController->shownModally()) w->activateWindow();
     }
 }
 
-void FindCommands::dlgGotoStart(bool up) {
+void FindCommands::continueFromStart(bool up) {
     DocumentPage* page = m_host.currentPage();
     if (!page) return;
     if (up)

@@ -24,21 +24,21 @@ public:
     void findAgain();
     void findAgainReverse();
     void startReplace();
-    void dlgFindFind();
-    void dlgReplaceFind();
-    void dlgReplaceReplaceCheck();
-    void dlgReplaceReplace();
-    void dlgReplaceReplaceAll();
-    void dlgGotoStart(bool up);
+    void findNext();
+    void findNextToReplace();
+    void checkReplaceable();
+    void replaceOnce();
+    void replaceAll();
+    void continueFromStart(bool up);
     // Jump to Line, also the double click on the status bar's caret panel.
     void jumpToLine();
 
     FindEngine& engine() { return m_engine; }
-    FindController& dlgFind() { return *m_dlgFind; }
-    ReplaceController& dlgReplace() { return *m_dlgReplace; }
+    FindController& findController() { return *m_findController; }
+    ReplaceController& replaceController() { return *m_replaceController; }
     // Replace All opens its progress window from this many bytes on.
     std::size_t progressThreshold = 4 * 1024 * 1024;
-    QAction *Find2, *SearchAgain1, *SearchAgainReverse1, *Replace2, *JumptoLine1;
+    QAction *findAction, *findAgainAction, *findAgainReverseAction, *replaceAction, *jumpToLineAction;
 
 private:
     void report(const FindOutcome& outcome);
@@ -47,11 +47,11 @@ private:
     FindPageSet m_docs;
     FindEngine m_engine;
     ReplaceEngine m_replaceEngine{m_engine};
-    FindController* m_dlgFind;
-    ReplaceController* m_dlgReplace;
+    FindController* m_findController;
+    ReplaceController* m_replaceController;
     ProgressWindow* m_progress = nullptr;
     bool m_progressOpen = false;
-    QAction *Find1, *FindAgain1, *Replace1;
+    QAction *m_findInPopup, *m_findAgainInPopup, *m_replaceInPopup;
 };
 
 }  // namespace sj

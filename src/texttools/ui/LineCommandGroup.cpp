@@ -54,7 +54,7 @@ LineCommandGroup::Items LineCommandGroup::makeItems(bool mainMenu) {
         {it.indent, LineAction::Indent},     {it.unindent, LineAction::Unindent}};
     // Copied by name: Clang 14 cannot capture a structured binding.
     for (const auto& [a, act] : shared)
-        connect(a, &QAction::triggered, this, [this, act = act] { ProcessLines(act); });
+        connect(a, &QAction::triggered, this, [this, act = act] { runLineAction(act); });
     connect(it.join, &QAction::triggered, this, &LineCommandGroup::MakeParagraph);
     connect(it.split, &QAction::triggered, this, &LineCommandGroup::splitLongLines);
     return it;
@@ -107,7 +107,7 @@ DocumentPage* LineCommandGroup::writablePage() {
     return page;
 }
 
-void LineCommandGroup::ProcessLines(LineAction action) {
+void LineCommandGroup::runLineAction(LineAction action) {
     DocumentPage* page = writablePage();
     if (!page) return;
     LinePageEditor editor(*page);
@@ -121,7 +121,7 @@ void LineCommandGroup::ProcessLines(LineAction action) {
         return true;
     };
     try {
-        sj::ProcessLines(editor, action, options);
+        sj::applyLineAction(editor, action, options);
     } catch (const std::bad_alloc&) {
         msg::error(
             QStringLiteral("Error: Not enough memory to finish the operation. The text is unchanged."));

@@ -19,7 +19,7 @@ public:
     void addToMenus(MenuSet& menus) override;
     void updateEnabled() override;
 
-    void ProcessLines(LineAction action);
+    void runLineAction(LineAction action);
     void MakeParagraph();
     void splitLongLines();
     void deleteCurrentLine();

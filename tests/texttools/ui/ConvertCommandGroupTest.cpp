@@ -18,7 +18,7 @@ TEST(CaseCommandGroupTest, CapitalizeWidensToWholeWordsAndReselects) {
     auto* cases = w.add<CaseCommandGroup>();
     w.setText("say hello WORLD now");
     w.select(6, 7);  // "llo WOR"
-    cases->ChangeSelCase(CaseChange::Capitalize);
+    cases->changeSelectionCase(CaseChange::Capitalize);
     EXPECT_EQ(w.text(), "say Hello World now");
     EXPECT_EQ(w.selected(), "Hello World");
     w.page->undo();
@@ -34,10 +34,10 @@ TEST(CaseCommandGroupTest, UpperCaseKeepsSelectionAndNeedsOne) {
     QMenu* menu = w.window->submenu(QStringLiteral("Convert"), QStringLiteral("Change &Case"));
     ASSERT_NE(menu, nullptr);
     for (QAction* a : menu->actions()) EXPECT_FALSE(a->isEnabled());
-    cases->ChangeSelCase(CaseChange::Upper);
+    cases->changeSelectionCase(CaseChange::Upper);
     EXPECT_FALSE(w.page->isModified());
     w.page->selectAll();
-    cases->ChangeSelCase(CaseChange::Upper);
+    cases->changeSelectionCase(CaseChange::Upper);
     EXPECT_EQ(w.text(), "STRAßE CAFÉ");
     EXPECT_EQ(w.selected(), w.text());
 }

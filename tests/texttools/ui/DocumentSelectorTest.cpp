@@ -20,7 +20,7 @@ using test::FindTestWindow;
 
 QStringList listed(DocumentSelector* s) {
     QStringList out;
-    for (int i = 0; i < s->lbxPageNames->count(); ++i) out << s->lbxPageNames->item(i)->text();
+    for (int i = 0; i < s->pageList->count(); ++i) out << s->pageList->item(i)->text();
     return out;
 }
 
@@ -48,12 +48,12 @@ TEST(PageSelector, ListsTitlesWithoutRegardToCaseAndFollowsTheSelection) {
     EXPECT_TRUE(titles[1].endsWith(QStringLiteral("lpha.txt")));
     EXPECT_TRUE(titles[2].endsWith(QStringLiteral("beta.txt")));
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Document Selector [3]"));
-    EXPECT_EQ(s->lbxPageNames->currentRow(), 2);
+    EXPECT_EQ(s->pageList->currentRow(), 2);
 
-    s->lbxPageNames->setCurrentRow(0);
+    s->pageList->setCurrentRow(0);
     EXPECT_EQ(QString::fromStdString(f.w.docs().current()->title()), titles[0]);
     f.w.docs().select(0);
-    EXPECT_EQ(s->lbxPageNames->currentRow(), 2);
+    EXPECT_EQ(s->pageList->currentRow(), 2);
     EXPECT_TRUE(f.w.options.showSelector);
 }
 
@@ -63,21 +63,21 @@ TEST(PageSelector, ClosingADocumentRemovesItsTitleAndSelectsTheNewCurrent) {
     DocumentSelector* s = f.cmds->selector();
     f.w.docs().select(1);
     const QString closing = QString::fromStdString(f.w.docs().current()->title());
-    QTest::keyClick(s->lbxPageNames, Qt::Key_Delete);
+    QTest::keyClick(s->pageList, Qt::Key_Delete);
     ASSERT_EQ(f.w.docs().count(), 2);
     EXPECT_FALSE(listed(s).contains(closing));
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Document Selector [2]"));
-    EXPECT_EQ(s->lbxPageNames->currentItem()->text(), QString::fromStdString(f.w.docs().current()->title()));
+    EXPECT_EQ(s->pageList->currentItem()->text(), QString::fromStdString(f.w.docs().current()->title()));
 }
 
 TEST(PageSelector, EscapeClosesItAndTheNextStartLeavesItClosed) {
     SelectorFixture f({"a"});
     f.cmds->showDocumentSelector();
-    EXPECT_TRUE(f.cmds->PageSelector1->isChecked());
-    QTest::keyClick(f.cmds->selector()->lbxPageNames, Qt::Key_Escape);
+    EXPECT_TRUE(f.cmds->documentSelectorAction->isChecked());
+    QTest::keyClick(f.cmds->selector()->pageList, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_EQ(f.cmds->selector(), nullptr);
-    EXPECT_FALSE(f.cmds->PageSelector1->isChecked());
+    EXPECT_FALSE(f.cmds->documentSelectorAction->isChecked());
     EXPECT_FALSE(f.w.options.showSelector);
 }
 

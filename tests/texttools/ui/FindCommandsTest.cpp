@@ -35,14 +35,14 @@ struct Fixture {
     }
     FindDialog* openFind(const QString& token, bool all) {
         cmds->startFind();
-        FindDialog* dlg = cmds->dlgFind().window();
+        FindDialog* dlg = cmds->findController().window();
         dlg->cmbFind->setEditText(token);
         dlg->cbxAll->setChecked(all);
         return dlg;
     }
     ReplaceDialog* openReplace(const QString& token, const QString& with, bool all) {
         cmds->startReplace();
-        ReplaceDialog* dlg = cmds->dlgReplace().replaceWindow();
+        ReplaceDialog* dlg = cmds->replaceController().replaceWindow();
         dlg->cmbFind->setEditText(token);
         dlg->cmbReplace->setEditText(with);
         dlg->cbxAll->setChecked(all);
@@ -84,7 +84,7 @@ TEST(FindCommands, FindTakesTheSelectionAsTokensAndASecondCtrlFOnlyMovesTheFocus
     Fixture f({"x\ty\r\nx\ty"});
     f.w.page(0)->setSel(1, 1);
     f.cmds->startFind();
-    FindDialog* dlg = f.cmds->dlgFind().window();
+    FindDialog* dlg = f.cmds->findController().window();
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("^T"));
 
@@ -101,13 +101,13 @@ TEST(FindCommands, SearchAgainReverseTurnsTheDirectionForGood) {
     dlg->btnFindNext->click();
     dlg->btnFindNext->click();
     EXPECT_EQ(f.w.page(0)->selStart(), 4);
-    f.cmds->dlgFind().close();
+    f.cmds->findController().close();
     f.cmds->updateEnabled();
-    ASSERT_TRUE(f.cmds->SearchAgainReverse1->isEnabled());
-    f.cmds->SearchAgainReverse1->trigger();
+    ASSERT_TRUE(f.cmds->findAgainReverseAction->isEnabled());
+    f.cmds->findAgainReverseAction->trigger();
     EXPECT_EQ(f.w.page(0)->selStart(), 0);
     f.w.page(0)->setCaret(11);
-    f.cmds->SearchAgain1->trigger();
+    f.cmds->findAgainAction->trigger();
     EXPECT_EQ(f.w.page(0)->selStart(), 8);
 }
 
@@ -118,13 +118,13 @@ TEST(FindCommands, DialogTextOptionsAndHistorySurviveClosing) {
     dlg->btnFindNext->click();
     EXPECT_EQ(f.w.page(0)->selStart(), 4);
     dlg->btnCancel->click();
-    EXPECT_FALSE(f.cmds->dlgFind().isOpen());
+    EXPECT_FALSE(f.cmds->findController().isOpen());
     EXPECT_TRUE(f.cmds->engine().findSettings().options.matchCase());
     EXPECT_EQ(f.cmds->engine().findSettings().findList.items().front(), "cat");
 
     f.w.page(0)->setCaret(0);
     f.cmds->startFind();
-    dlg = f.cmds->dlgFind().window();
+    dlg = f.cmds->findController().window();
     EXPECT_TRUE(dlg->cbxMatchCase->isChecked());
     EXPECT_EQ(dlg->cmbFind->count(), 1);
 }
@@ -132,15 +132,15 @@ TEST(FindCommands, DialogTextOptionsAndHistorySurviveClosing) {
 TEST(FindCommands, EnablingFollowsThePageAndTheSearchText) {
     Fixture f({""});
     f.cmds->updateEnabled();
-    EXPECT_FALSE(f.cmds->Find2->isEnabled());
-    EXPECT_FALSE(f.cmds->JumptoLine1->isEnabled());
+    EXPECT_FALSE(f.cmds->findAction->isEnabled());
+    EXPECT_FALSE(f.cmds->jumpToLineAction->isEnabled());
     f.w.page(0)->replaceRange(0, 0, "text");
     f.cmds->updateEnabled();
-    EXPECT_TRUE(f.cmds->Find2->isEnabled());
-    EXPECT_FALSE(f.cmds->SearchAgain1->isEnabled());
+    EXPECT_TRUE(f.cmds->findAction->isEnabled());
+    EXPECT_FALSE(f.cmds->findAgainAction->isEnabled());
     f.w.page(0)->setReadOnly(true);
     f.cmds->updateEnabled();
-    EXPECT_FALSE(f.cmds->Replace2->isEnabled());
+    EXPECT_FALSE(f.cmds->replaceAction->isEnabled());
 }
 
 TEST(FindCommands, ReverseSearchAndTheSelectorAreReachableFromTheEditorMenu) {
@@ -186,7 +186,7 @@ TEST(ReplaceCommands, SelectedWordIsReplacedAndTheNextOneSelected) {
     Fixture f({"red fox, red hen, blue"});
     f.w.page(0)->setSel(0, 3);
     f.cmds->startReplace();
-    ReplaceDialog* dlg = f.cmds->dlgReplace().replaceWindow();
+    ReplaceDialog* dlg = f.cmds->replaceController().replaceWindow();
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->cmbFind->currentText(), QStringLiteral("red"));
     EXPECT_TRUE(dlg->btnReplace->isEnabled());
@@ -205,7 +205,7 @@ TEST(ReplaceCommands, ReplaceInAReadOnlyPageIsRefused) {
     Fixture f({"red red"});
     f.w.page(0)->setSel(0, 3);
     f.cmds->startReplace();
-    ReplaceDialog* dlg = f.cmds->dlgReplace().replaceWindow();
+    ReplaceDialog* dlg = f.cmds->replaceController().replaceWindow();
     f.w.page(0)->setReadOnly(true);
     dlg->btnReplace->click();
     EXPECT_EQ(f.w.text(0), "red red");
@@ -216,12 +216,12 @@ TEST(ReplaceCommands, ReplaceInAReadOnlyPageIsRefused) {
 TEST(ReplaceCommands, OpeningOneDialogClosesTheOther) {
     Fixture f({"abc"});
     f.cmds->startFind();
-    EXPECT_TRUE(f.cmds->dlgFind().isOpen());
+    EXPECT_TRUE(f.cmds->findController().isOpen());
     f.cmds->startReplace();
-    EXPECT_FALSE(f.cmds->dlgFind().isOpen());
-    EXPECT_TRUE(f.cmds->dlgReplace().isOpen());
+    EXPECT_FALSE(f.cmds->findController().isOpen());
+    EXPECT_TRUE(f.cmds->replaceController().isOpen());
     f.cmds->startFind();
-    EXPECT_FALSE(f.cmds->dlgReplace().isOpen());
+    EXPECT_FALSE(f.cmds->replaceController().isOpen());
 }
 
 TEST(ReplaceCommands, CancelledReplaceAllLeavesThePageAsItWas) {

@@ -62,8 +62,8 @@ struct KeyFixture {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), mods);
     }
     void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    FindDialog* findWindow() { return cmds->dlgFind().window(); }
-    ReplaceDialog* replaceWindow() { return cmds->dlgReplace().replaceWindow(); }
+    FindDialog* findWindow() { return cmds->findController().window(); }
+    ReplaceDialog* replaceWindow() { return cmds->replaceController().replaceWindow(); }
 };
 
 TEST(FindKeys, TabGoesThroughTheFindDialogInReadingOrder) {
@@ -123,7 +123,7 @@ TEST(FindKeys, EscAfterASearchClosesTheDialogAndKeepsTheSearchText) {
     EXPECT_EQ(f.w.selected(0), "cat");
     // One Esc: the field is as searched, so the dialog closes with the text.
     f.press(Qt::Key_Escape);
-    EXPECT_FALSE(f.cmds->dlgFind().isOpen());
+    EXPECT_FALSE(f.cmds->findController().isOpen());
     ASSERT_TRUE(activate(f.w.window.get()));
     f.w.docs().current()->setFocus();
     f.press(Qt::Key_F3);
@@ -142,7 +142,7 @@ TEST(FindKeys, EscOnAnEditedFieldGoesBackToTheTextLastSearched) {
     d->cmbFind->setFocus();
     f.type(QStringLiteral("zz"));
     f.press(Qt::Key_Escape);
-    EXPECT_TRUE(f.cmds->dlgFind().isOpen());
+    EXPECT_TRUE(f.cmds->findController().isOpen());
     EXPECT_EQ(d->cmbFind->currentText(), QStringLiteral("cat"));
 }
 
@@ -214,17 +214,17 @@ TEST(SelectorKeys, F6GivesTheListTheFocusAndLongPathsFit) {
     DocumentSelector* s = selectorCommands->selector();
     ASSERT_TRUE(s);
     ASSERT_TRUE(activate(s));
-    EXPECT_EQ(QApplication::focusWidget(), s->lbxPageNames);
+    EXPECT_EQ(QApplication::focusWidget(), s->pageList);
     // The first arrow key moves in the list, not in the document.
     f.press(Qt::Key_Down);
     EXPECT_EQ(f.w.docs().currentIndex(), 1);
     EXPECT_EQ(f.w.page(0)->selStart(), 0);
 
     EXPECT_GE(s->width(), s->fontMetrics().horizontalAdvance(s->windowTitle()));
-    EXPECT_EQ(s->lbxPageNames->textElideMode(), Qt::ElideMiddle);
-    EXPECT_EQ(s->lbxPageNames->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    for (int i = 0; i < s->lbxPageNames->count(); ++i)
-        EXPECT_EQ(s->lbxPageNames->item(i)->toolTip(), s->lbxPageNames->item(i)->text());
+    EXPECT_EQ(s->pageList->textElideMode(), Qt::ElideMiddle);
+    EXPECT_EQ(s->pageList->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    for (int i = 0; i < s->pageList->count(); ++i)
+        EXPECT_EQ(s->pageList->item(i)->toolTip(), s->pageList->item(i)->text());
     s->close();
 }
 

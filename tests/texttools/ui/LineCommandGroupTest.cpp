@@ -26,7 +26,7 @@ TEST(LineCommandGroupTest, SortsSelectedBlockAndUndoRestoresItInOneStep) {
     const std::string original = "top\r\ncherry\r\nBanana\r\napple\r\nend";
     w.setText(original);
     w.select(5, 19);  // from "cherry" into "apple"
-    lines->ProcessLines(LineAction::Sort);
+    lines->runLineAction(LineAction::Sort);
     // The sorted block brings its own final break, so an empty line separates it from "end".
     EXPECT_EQ(w.text(), "top\r\napple\r\nBanana\r\ncherry\r\n\r\nend");
     EXPECT_EQ(w.selected(), "apple\r\nBanana\r\ncherry");
@@ -41,7 +41,7 @@ TEST(LineCommandGroupTest, SortWithoutSelectionTakesWholeDocument) {
     auto* lines = w.add<LineCommandGroup>();
     w.setText("b\r\na\r\nc");
     w.page->setCaret(0);
-    lines->ProcessLines(LineAction::Sort);
+    lines->runLineAction(LineAction::Sort);
     EXPECT_EQ(w.text(), "a\r\nb\r\nc\r\n");
 }
 
@@ -53,7 +53,7 @@ TEST(LineCommandGroupTest, LargeSortAsksAndNoLeavesTextAlone) {
     w.setText(text);
     {
         QuestionAnswer no(msg::Answer::No);
-        lines->ProcessLines(LineAction::Sort);
+        lines->runLineAction(LineAction::Sort);
         EXPECT_EQ(QuestionAnswer::asked, 1);
         EXPECT_EQ(w.text(), text);
         EXPECT_FALSE(w.page->isModified());
@@ -61,7 +61,7 @@ TEST(LineCommandGroupTest, LargeSortAsksAndNoLeavesTextAlone) {
     {
         QuestionAnswer yes(msg::Answer::Yes);
         w.page->setCaret(0);
-        lines->ProcessLines(LineAction::Sort);
+        lines->runLineAction(LineAction::Sort);
         EXPECT_EQ(QuestionAnswer::asked, 1);
         EXPECT_EQ(w.text().substr(0, 12), "1\r\n10\r\n100\r\n");
         EXPECT_EQ(w.text().size(), text.size());
@@ -74,10 +74,10 @@ TEST(LineCommandGroupTest, IndentUsesOptionSizeAndUnindentRemovesIt) {
     w.options.indentSize = 4;
     w.setText("a\r\n\r\nb\r\n");
     w.select(0, 7);
-    lines->ProcessLines(LineAction::Indent);
+    lines->runLineAction(LineAction::Indent);
     EXPECT_EQ(w.text(), "    a\r\n\r\n    b\r\n");
     EXPECT_EQ(w.selected(), "    a\r\n\r\n    b");
-    lines->ProcessLines(LineAction::Unindent);
+    lines->runLineAction(LineAction::Unindent);
     EXPECT_EQ(w.text(), "a\r\n\r\nb\r\n");
 }
 
@@ -92,12 +92,12 @@ TEST(LineCommandGroupTest, JoinCompressTrimAndDeleteLine) {
 
     w.setText("A\r\n\r\n\r\n\r\nB");
     w.page->setCaret(0);
-    lines->ProcessLines(LineAction::Compress);
+    lines->runLineAction(LineAction::Compress);
     EXPECT_EQ(w.text(), "A\r\n\r\nB");
 
     w.setText("x  \t\r\n   \r\ny");
     w.page->setCaret(7);
-    lines->ProcessLines(LineAction::TrimBlanks);
+    lines->runLineAction(LineAction::TrimBlanks);
     EXPECT_EQ(w.text(), "x  \t\r\n\r\ny");
 
     w.setText("a\r\nb");
@@ -112,7 +112,7 @@ TEST(LineCommandGroupTest, ReadOnlyDocumentIsNeverChanged) {
     w.setText("b\r\na\r\n");
     w.page->setReadOnly(true);
     w.page->selectAll();
-    lines->ProcessLines(LineAction::Sort);
+    lines->runLineAction(LineAction::Sort);
     lines->MakeParagraph();
     lines->splitLongLines();
     lines->deleteCurrentLine();

@@ -47,7 +47,7 @@ void closeModalSoon(bool* sawTopDropped, StayOnTopWindow* form) {
     });
 }
 
-TEST(FormsTest, StayOnTopStepsBackWhileABoxIsOpen) {
+TEST(WindowBases, StayOnTopStepsBackWhileABoxIsOpen) {
     Options o;
     TestForm form(&o);
     form.show();
@@ -63,7 +63,7 @@ TEST(FormsTest, StayOnTopStepsBackWhileABoxIsOpen) {
     EXPECT_FALSE(StayOnTopWindow::dialogSuspended());
 }
 
-TEST(FormsTest, NestedDialogsRestoreOnlyAfterTheLastAndKeepChangesMadeMeanwhile) {
+TEST(WindowBases, NestedDialogsRestoreOnlyAfterTheLastAndKeepChangesMadeMeanwhile) {
     Options o;
     TestForm a(&o, "A"), b(&o, "B");
     a.show();
@@ -86,7 +86,7 @@ TEST(FormsTest, NestedDialogsRestoreOnlyAfterTheLastAndKeepChangesMadeMeanwhile)
     EXPECT_FALSE(a.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST(FormsTest, PlacementRoundTripThroughTheOptionSet) {
+TEST(WindowBases, PlacementRoundTripThroughTheOptionSet) {
     Options o;
     {
         TestForm form(&o);
@@ -125,7 +125,7 @@ TEST(FormsTest, PlacementRoundTripThroughTheOptionSet) {
     EXPECT_EQ(off.size(), QSize(200, 150));
 }
 
-TEST(FormsTest, MaximisedWindowSavesItsNormalPlacement) {
+TEST(WindowBases, MaximisedWindowSavesItsNormalPlacement) {
     Options o;
     TestForm form(&o);
     form.resize(300, 200);
@@ -142,7 +142,7 @@ TEST(FormsTest, MaximisedWindowSavesItsNormalPlacement) {
     EXPECT_EQ(*p.windowState, WindowPlacement::Maximized);
 }
 
-TEST(FormsTest, SaveWindowStateWritesTheKeysAtOnceAndOnlyWhenAsked) {
+TEST(WindowBases, SaveWindowStateWritesTheKeysAtOnceAndOnlyWhenAsked) {
     QTemporaryDir dir;
     const std::string ini = QDir(dir.path()).filePath(QStringLiteral("sj.INI")).toStdString();
     PlacementWindow::setConfigFile(ini);
@@ -162,7 +162,7 @@ TEST(FormsTest, SaveWindowStateWritesTheKeysAtOnceAndOnlyWhenAsked) {
     PlacementWindow::setConfigFile({});
 }
 
-TEST(FormsTest, SizeLocksPinTheDesignSize) {
+TEST(WindowBases, SizeLocksPinTheDesignSize) {
     Options o;
     TestForm form(&o, "Locked");
     form.resize(250, 180);
