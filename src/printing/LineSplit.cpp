@@ -18,25 +18,6 @@ std::string_view withoutTrailingBlanks(std::string_view s, std::size_t& removed)
 
 }  // namespace
 
-bool LineSplit::isWordCharacter(char32_t c) {
-    if (c >= '0' && c <= '9') return true;
-    switch (c) {
-        case '"':
-        case '#':
-        case '$':
-        case '\'':
-        case '(':
-        case '<':
-        case '@':
-        case '[':
-        case '_':
-        case '{':
-            return true;
-        default:
-            return charclass::isAlpha(c);
-    }
-}
-
 LineSplit LineSplit::split(std::string_view text, int width, const TabbedText& measure) {
     LineSplit result;
     if (text.empty()) return result;
@@ -78,7 +59,7 @@ LineSplit LineSplit::split(std::string_view text, int width, const TabbedText& m
     std::size_t breakAt = 0;
     for (std::size_t i = fits; i-- > 0;) {
         std::size_t pos = offsets[i];
-        if (!isWordCharacter(utf8::decode(text, pos))) {
+        if (!charclass::isSplitWordChar(utf8::decode(text, pos))) {
             breakAt = i + 1;
             break;
         }

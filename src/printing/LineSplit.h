@@ -17,7 +17,6 @@ struct LineSplit {
     // Blanks taken off the end of line (the form-feed case puts them back).
     std::size_t trimmedBlanks = 0;
 
-    static bool isWordCharacter(char32_t c);
     // Never loses text: a first character wider than the width still goes
     // on the line by itself.
     static LineSplit split(std::string_view text, int width, const TabbedText& measure);

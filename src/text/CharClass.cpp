@@ -104,4 +104,22 @@ int compareIgnoreCase(std::string_view a, std::string_view b) {
     return 0;
 }
 
+bool isSplitWordChar(char32_t c) {
+    switch (c) {
+        case '"':
+        case '#':
+        case '$':
+        case '\'':
+        case '(':
+        case '<':
+        case '@':
+        case '[':
+        case '_':
+        case '{':
+            return true;
+        default:
+            return u_isalnum(static_cast<UChar32>(c));
+    }
+}
+
 }  // namespace sj::charclass

@@ -23,4 +23,8 @@ std::string foldCase(std::string_view utf8);
 // <0, 0, >0 as a and b compare with case ignored, character by character (code point order).
 int compareIgnoreCase(std::string_view a, std::string_view b);
 
+// Where a long line may be cut: letters, digits and " # $ ' ( < @ [ _ { hold a word
+// together; a piece may end after any other character.
+bool isSplitWordChar(char32_t c);
+
 }  // namespace sj::charclass

@@ -1,9 +1,8 @@
 #include "texttools/LineSplitter.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 
+#include "text/CharClass.h"
 #include "text/Utf8.h"
 
 namespace sj {
@@ -27,24 +26,6 @@ std::vector<std::size_t> boundaries(std::string_view s, std::size_t maxChars) {
 }
 
 }  // namespace
-
-bool isSplitWordChar(char32_t c) {
-    switch (c) {
-        case '"':
-        case '#':
-        case '$':
-        case '\'':
-        case '(':
-        case '<':
-        case '@':
-        case '[':
-        case '_':
-        case '{':
-            return true;
-        default:
-            return u_isalnum(static_cast<UChar32>(c));
-    }
-}
 
 LinePiece cutPiece(std::string_view line, int availableWidth, const TextWidthFn& width) {
     const int available = std::max(availableWidth, 0);
@@ -98,7 +79,7 @@ LinePiece cutPiece(std::string_view line, int availableWidth, const TextWidthFn&
     std::size_t breakEnd = 0;
     for (std::size_t pos = 0; pos < fitBytes;) {
         const char32_t c = utf8::decode(line, pos);
-        if (!isSplitWordChar(c)) breakEnd = pos;
+        if (!charclass::isSplitWordChar(c)) breakEnd = pos;
     }
     if (breakEnd == 0) return {trimTrailingSpaces(line.substr(0, fitBytes)), fitBytes};
     std::size_t rest = breakEnd;

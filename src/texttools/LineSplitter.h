@@ -10,10 +10,6 @@ namespace sj {
 // Width in pixels of a text in the document's font, tabs expanded at its tab stops.
 using TextWidthFn = std::function<int(std::string_view)>;
 
-// Letters, digits and " # $ ' ( < @ [ _ { are word characters; a piece may end after
-// any other character.
-bool isSplitWordChar(char32_t c);
-
 struct LinePiece {
     std::string_view text;      // the piece, trailing spaces removed when it was cut
     std::size_t restStart = 0;  // byte offset in the line where the remaining text starts

@@ -3,6 +3,7 @@
 #include "printing/FixedWidthMeasure.h"
 #include "printing/LineSplit.h"
 #include "printing/TabbedText.h"
+#include "text/CharClass.h"
 
 namespace sj {
 namespace {
@@ -57,9 +58,9 @@ TEST(LineSplit, BracketsStayWithTheirWordAndHyphensEndTheLine) {
     const LineSplit hyphen = split("well-known words");
     EXPECT_EQ(hyphen.line, "well-");
     EXPECT_EQ(hyphen.rest, "known words");
-    EXPECT_FALSE(LineSplit::isWordCharacter('-'));
-    EXPECT_TRUE(LineSplit::isWordCharacter('@'));
-    EXPECT_TRUE(LineSplit::isWordCharacter(U'\u00e9'));
+    EXPECT_FALSE(charclass::isSplitWordChar('-'));
+    EXPECT_TRUE(charclass::isSplitWordChar('@'));
+    EXPECT_TRUE(charclass::isSplitWordChar(U'\u00e9'));
 }
 
 TEST(LineSplit, MultiByteCharactersAreNeverSplit) {

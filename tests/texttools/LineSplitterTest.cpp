@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/CharClass.h"
 #include "text/Utf8.h"
 #include "texttools/LineSplitter.h"
 
@@ -28,9 +29,9 @@ std::string withoutSpaces(std::string_view s) {
 TEST(LineSplitter, WordCharacters) {
     for (char32_t c :
          {U'a', U'Z', U'7', U'"', U'#', U'$', U'\'', U'(', U'<', U'@', U'[', U'_', U'{', U'\u00E4'})
-        EXPECT_TRUE(isSplitWordChar(c)) << static_cast<int>(c);
+        EXPECT_TRUE(charclass::isSplitWordChar(c)) << static_cast<int>(c);
     for (char32_t c : {U' ', U'-', U',', U'.', U')', U'>', U']', U'}', U'!', U'/', U'\t'})
-        EXPECT_FALSE(isSplitWordChar(c)) << static_cast<int>(c);
+        EXPECT_FALSE(charclass::isSplitWordChar(c)) << static_cast<int>(c);
 }
 
 TEST(LineSplitter, BreaksAfterTheLastBreakCharacterThatFits) {

@@ -22,7 +22,6 @@ DocumentTabs::DocumentTabs(QWidget* parent) : QTabWidget(parent) {
         emit tabMenuRequested(tabBar()->mapToGlobal(p));
     });
     connect(this, &QTabWidget::currentChanged, this, [this](int index) { emit pageChanged(index); });
-    connect(tabBar(), &QTabBar::tabMoved, this, [this](int, int) {});
 }
 
 int DocumentTabs::add(const QString& caption, DocumentPage* page) {
