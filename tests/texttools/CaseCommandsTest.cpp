@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "text/WordSpan.h"
+#include "texttools/AppliedChange.h"
 #include "texttools/CaseCommands.h"
 
 using namespace sj;
 
 namespace {
-
-std::string applyChange(std::string_view text, const TextChange& c) {
-    std::string out(text);
-    out.replace(c.start, c.length, c.replacement);
-    return out;
-}
 
 std::string selectAllAnd(std::string_view text, CaseChange mode) {
     const auto c = changeSelectionCase(text, 0, text.size(), mode);

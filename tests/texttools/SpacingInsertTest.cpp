@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "texttools/AppliedChange.h"
 #include "texttools/InsertCommands.h"
 #include "texttools/SpacingCommands.h"
 
 using namespace sj;
-
-namespace {
-
-std::string applyChange(std::string_view text, const TextChange& c) {
-    std::string out(text);
-    out.replace(c.start, c.length, c.replacement);
-    return out;
-}
-
-}  // namespace
 
 TEST(ConvertSpaces, RunsCollapseLoneSpacesStay) {
     EXPECT_EQ(collapseSpaces("a  b   c", SpaceMode::SingleTab), "a\tb\tc");
