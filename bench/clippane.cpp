@@ -13,9 +13,9 @@
 #include <string>
 
 #include "clipbook/ExpandWord.h"
-#include "clipbook/ui/ClipDialogs.h"
 #include "clipbook/ui/ClipPaster.h"
 #include "clipbook/ui/ClipbookPane.h"
+#include "clipbook/ui/DialogPromptHost.h"
 #include "clipbook/ui/ProcessLauncher.h"
 #include "document/ui/DocumentPage.h"
 #include "widgets/ui/MessageBoxes.h"

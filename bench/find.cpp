@@ -105,7 +105,7 @@ void findNext(benchmark::State& state, bool matchCase, bool down, const char* ne
     engine.findSettings().options.setDown(down);
     for (auto _ : state) {
         docs.m_doc.select(down ? 0 : bigText().size(), 0);
-        const FindOutcome r = engine.dlgFindFind(docs);
+        const FindOutcome r = engine.findNext(docs);
         if (!r.found) state.SkipWithError("target not found");
         benchmark::DoNotOptimize(docs.m_doc.selectionStart());
     }
@@ -147,7 +147,7 @@ void replaceAll(benchmark::State& state, std::size_t occurrences) {
         engine.replaceSettings().setReplaceToken("ylo");
         engine.replaceSettings().options.setMatchCase(true);
         state.ResumeTiming();
-        const ReplaceAllOutcome r = replace.dlgReplaceReplaceAll(docs);
+        const ReplaceAllOutcome r = replace.replaceAll(docs);
         if (r.count != occurrences) state.SkipWithError("wrong count");
     }
     state.counters["replacements"] = static_cast<double>(occurrences);
@@ -172,7 +172,7 @@ void BM_ReplaceAll100Documents(benchmark::State& state) {
         engine.replaceSettings().setReplaceToken("marimba");
         engine.replaceSettings().searchAll = true;
         state.ResumeTiming();
-        const ReplaceAllOutcome r = replace.dlgReplaceReplaceAll(docs);
+        const ReplaceAllOutcome r = replace.replaceAll(docs);
         benchmark::DoNotOptimize(r.count);
     }
 }
