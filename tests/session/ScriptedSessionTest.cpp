@@ -151,7 +151,7 @@ TEST_F(ScriptedSession, ClipbookKeysFindFocusAndTheFieldMenu) {
     msg::setTestResponder(nullptr);
     page()->caretToStart();
     press(Qt::Key_F, Qt::ControlModifier);
-    FindDialog* dialog = find->dlgFind().window();
+    FindDialog* dialog = find->findController().window();
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(activate(dialog));
     dialog->cmbFind->setFocus();
@@ -191,7 +191,7 @@ TEST_F(ScriptedSession, ClipbookKeysFindFocusAndTheFieldMenu) {
     press(Qt::Key_Return);
     EXPECT_EQ(page()->selectedBytes(), "John");
     press(Qt::Key_Escape);
-    EXPECT_FALSE(find->dlgFind().isOpen());
+    EXPECT_FALSE(find->findController().isOpen());
     ASSERT_TRUE(activate(window.get()));
     page()->setFocus();
     page()->caretToStart();
