@@ -11,7 +11,10 @@ namespace sj {
 bool ProgressWindow::s_cancelled = false;
 
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
-    setWindowModality(Qt::NonModal);
+    // The caller goes on working while the window shows, but nothing else may
+    // take input meanwhile: closing a page or typing into it halfway through a
+    // load would pull the text from under the running operation.
+    setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     m_message = new QLabel(this);
     m_gauge = new QProgressBar(this);

@@ -38,6 +38,16 @@ std::string manyLines() {
     return s;
 }
 
+// Counts the keys a widget is handed.
+class KeyCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) ++count;
+        return false;
+    }
+};
+
 class BigLoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -80,6 +90,38 @@ TEST_F(BigLoadTest, CancelInTheProgressWindowKeepsTheTextReadAndTheFileWhole) {
     page.setReadOnly(false);
     EXPECT_FALSE(page.save(name, true));
     EXPECT_EQ(readFile(name), bytes);
+}
+
+TEST_F(BigLoadTest, KeysToThePageWaitWhileTheFileIsRead) {
+    const std::string bytes = manyLines();
+    const std::string name = dir.write("big.txt", bytes);
+    ProgressWindow progress;
+    env.progress = &progress;
+    DocumentPage page(env);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    // Halfway through the load the user types into the page, through the
+    // window as real input comes.
+    KeyCounter keys;
+    page.installEventFilter(&keys);
+    QTimer intruder;
+    bool tried = false;
+    QObject::connect(&intruder, &QTimer::timeout, [&] {
+        auto* gauge = progress.findChild<QProgressBar*>();
+        if (tried || !progress.isVisible() || !gauge || gauge->value() == 0) return;
+        tried = true;
+        QTest::keyClick(page.windowHandle(), Qt::Key_X);
+        QTest::keyClick(page.windowHandle(), Qt::Key_Delete);
+    });
+    intruder.start(0);
+    ASSERT_TRUE(page.load(name));
+    intruder.stop();
+    ASSERT_TRUE(tried);
+    // Held off while the page was being filled: a key handled then could
+    // close the page or edit text that is about to be replaced.
+    EXPECT_EQ(keys.count, 0);
+    EXPECT_FALSE(page.isModified());
+    EXPECT_EQ(page.textBytes(), LineBreakNormalizer::normalize(bytes));
 }
 
 TEST_F(BigLoadTest, TextBuiltApartKeepsThePagesSettingsAndTypesAsUtf8) {
