@@ -44,13 +44,13 @@ void ToolbarPanel::setSettings(const ToolbarSettings& settings) {
 
 QFont ToolbarPanel::captionFont() const {
     QFont f = font();
-    const FontSpec& spec = m_settings.captionFont;
-    if (!spec.name.empty()) f.setFamily(QString::fromStdString(spec.name));
-    if (spec.size > 0) f.setPointSize(spec.size);
-    f.setBold(spec.style.bold);
-    f.setItalic(spec.style.italic);
-    f.setUnderline(spec.style.underline);
-    f.setStrikeOut(spec.style.strikeOut);
+    const FontSpec& chosen = m_settings.captionFont;
+    if (!chosen.name.empty()) f.setFamily(QString::fromStdString(chosen.name));
+    if (chosen.size > 0) f.setPointSize(chosen.size);
+    f.setBold(chosen.style.bold);
+    f.setItalic(chosen.style.italic);
+    f.setUnderline(chosen.style.underline);
+    f.setStrikeOut(chosen.style.strikeOut);
     return f;
 }
 
